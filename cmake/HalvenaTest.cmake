@@ -1,0 +1,11 @@
+# halvena_add_test(NAME SOURCES... LIBS libs...): one GoogleTest executable, registered with CTest.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+function(halvena_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

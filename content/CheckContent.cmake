@@ -1,0 +1,22 @@
+# Builds the dictionary sources and fails on any warning, on fewer than 500 entries and on
+# fewer than 24 letters with entries.
+execute_process(COMMAND ${TOOL} build --sort -o ${OUT} ${SOURCES}
+  RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT errors STREQUAL "")
+  message(FATAL_ERROR "the dictionary does not build cleanly (exit ${result}):\n${errors}")
+endif()
+execute_process(COMMAND ${TOOL} contents ${OUT} OUTPUT_VARIABLE letters RESULT_VARIABLE result)
+string(REGEX MATCHALL "[A-Z] [0-9]+" rows "${letters}")
+set(entries 0)
+set(filled 0)
+foreach(row IN LISTS rows)
+  string(REGEX REPLACE "^. " "" n "${row}")
+  math(EXPR entries "${entries} + ${n}")
+  if(n GREATER 0)
+    math(EXPR filled "${filled} + 1")
+  endif()
+endforeach()
+message(STATUS "${entries} entries under ${filled} letters")
+if(NOT result EQUAL 0 OR entries LESS 500 OR filled LESS 24)
+  message(FATAL_ERROR "the dictionary needs at least 500 entries under at least 24 letters")
+endif()

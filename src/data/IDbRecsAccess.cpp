@@ -1,0 +1,178 @@
+// The queries of the record store: visibility, visible numbers and title lists.
+#include <cstring>
+#include <string>
+
+#include "IDbRecs.h"
+
+namespace halvena {
+namespace {
+
+std::string ListItem(std::int32_t visNo, std::string_view title) {
+  std::string item = std::to_string(visNo);
+  item += '|';
+  item += title;
+  return item;
+}
+
+}  // namespace
+
+std::string KeyTitle(const char* key) {
+  if (key == nullptr) return {};
+  const std::string_view whole(key);
+  return std::string(whole.substr(0, whole.find('|')));
+}
+
+std::string_view RecTitle(const TIDbRec& rec) {
+  if (rec.Key == nullptr) return {};
+  const std::string_view key(rec.Key, strnlen(rec.Key, rec.KeyLen));
+  return key.substr(0, key.find('|'));
+}
+
+char LetterGroup(std::string_view title) {
+  if (title.empty()) return '#';
+  const char c = title.front();
+  if (c >= '0' && c <= '9') return '0';
+  if (c >= 'a' && c <= 'z') return AsciiUpper(c);
+  if (c >= 'A' && c <= 'Z') return c;
+  return '#';
+}
+
+void TIDbRecFile::ShowAll() {
+  const std::int32_t n = Recs.Count();
+  if (n <= 0) {
+    LastVisNo = LastIndex = VisCount = 0;
+    return;
+  }
+  for (std::int32_t i = 1; i <= n; ++i) {
+    if (TIDbRec* rec = RecAt(i)) rec->Visible = 1;
+  }
+  VisCount = n;
+  if (LastIndex != 0 && LastIndex <= n) {
+    LastVisNo = LastIndex;
+  } else {
+    LastVisNo = LastIndex = 1;
+  }
+}
+
+void TIDbRecFile::Filter(TIDbQuery& query, TProgressGauge* gauge) {
+  LastVisNo = LastIndex = VisCount = 0;
+  LowerQueryText(query);
+  const TParsedQuery parsed(query);
+  if (gauge != nullptr) {
+    gauge->SetProgress(0);
+    gauge->SetVisible(true);
+  }
+  const std::int32_t n = Recs.Count();
+  int shownPercent = 0;
+  for (std::int32_t i = 1; i <= n; ++i) {
+    TIDbRec* rec = RecAt(i);
+    if (rec == nullptr) continue;
+    rec->Visible = 0;
+    TMatchText body(rec->Text, rec->Text != nullptr ? rec->TextLen : 0);
+    bool visible = parsed.MatchesQuery(body);
+    if (!visible) {
+      const std::string_view title = RecTitle(*rec);
+      TMatchText titleText(title.data(), title.size());
+      visible = parsed.MatchesQuery(titleText);
+    }
+    rec->Visible = visible ? 1 : 0;
+    if (visible) {
+      if (LastVisNo == 0) {
+        LastVisNo = 1;
+        LastIndex = i;
+      }
+      ++VisCount;
+    }
+    if (gauge != nullptr) {
+      const int percent = static_cast<int>(static_cast<double>(i) / n * 100.0);
+      if (percent != shownPercent) {
+        shownPercent = percent;
+        gauge->SetProgress(percent);
+      }
+    }
+  }
+  if (gauge != nullptr) gauge->SetVisible(false);
+}
+
+std::int32_t TIDbRecFile::VisibleToIndex(std::int32_t visNo) {
+  const std::int32_t n = Recs.Count();
+  if (n <= 0 || visNo <= 0 || visNo > VisCount) return 0;
+  const bool cacheValid = LastIndex > 0 && LastIndex <= n;
+  if (visNo == LastVisNo && cacheValid) return LastIndex;
+
+  bool forward = true;
+  std::int32_t index = 1;
+  std::int32_t count = 0;
+  if (cacheValid) {
+    if (visNo > LastVisNo) {
+      if (visNo - LastVisNo < VisCount - visNo) {
+        index = LastIndex + 1;
+        count = LastVisNo;
+      } else {
+        forward = false;
+        index = n;
+        count = VisCount + 1;
+      }
+    } else if (LastVisNo - visNo < visNo - 1) {
+      forward = false;
+      index = LastIndex - 1;
+      count = LastVisNo;
+    }
+  }
+  auto visibleAt = [this](std::int32_t i) {
+    const TIDbRec* rec = RecAt(i);
+    return rec != nullptr && rec->Visible == 1;
+  };
+  if (forward) {
+    while (index <= n && count < visNo) {
+      if (visibleAt(index)) ++count;
+      if (count < visNo) ++index;
+    }
+  } else {
+    while (index > 0 && count > visNo) {
+      if (visibleAt(index)) --count;
+      if (count > visNo) --index;
+    }
+  }
+  if (index < 1 || index > n || count != visNo) return 0;
+  LastVisNo = visNo;
+  LastIndex = index;
+  return index;
+}
+
+void TIDbRecFile::GetVisibleRec(std::int32_t visNo, TIDbRec& out) {
+  out = TIDbRec{};
+  const std::int32_t index = VisibleToIndex(visNo);
+  if (index > 0) {
+    if (const TIDbRec* rec = RecAt(index)) out = *rec;
+  }
+}
+
+void TIDbRecFile::FillTitleList(int mode, char letter, std::vector<std::string>& list) {
+  list.clear();
+  const char group = AsciiUpper(letter);
+  std::int32_t visNo = 0;
+  const std::int32_t n = Recs.Count();
+  for (std::int32_t i = 1; i <= n; ++i) {
+    const TIDbRec* rec = RecAt(i);
+    if (rec == nullptr || rec->Visible != 1) continue;
+    ++visNo;
+    const std::string_view title = RecTitle(*rec);
+    if (mode == 2 || (mode == 1 && LetterGroup(title) == group)) {
+      list.push_back(ListItem(visNo, title));
+    }
+  }
+}
+
+bool TIDbRecFile::HasTitlesFor(int mode, char letter) {
+  if (mode != 1) return false;
+  const char group = AsciiUpper(letter);
+  const std::int32_t n = Recs.Count();
+  for (std::int32_t i = 1; i <= n; ++i) {
+    const TIDbRec* rec = RecAt(i);
+    if (rec != nullptr && rec->Visible == 1 && LetterGroup(RecTitle(*rec)) == group) return true;
+  }
+  return false;
+}
+
+}  // namespace halvena

@@ -1,0 +1,53 @@
+#include "TitleItems.h"
+
+#include <charconv>
+
+#include "TextSearch.h"
+
+namespace halvena {
+namespace {
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = AsciiUpper(c);
+  return upper;
+}
+
+}  // namespace
+
+std::int32_t ItemNumber(std::string_view item) {
+  const std::size_t bar = item.find('|');
+  const std::string_view digits = item.substr(0, bar);
+  std::int32_t number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (error != std::errc() || end != digits.data() + digits.size()) return 0;
+  return number;
+}
+
+std::string_view ItemText(std::string_view item) {
+  const std::size_t bar = item.find('|');
+  return bar == std::string_view::npos ? item : item.substr(bar + 1);
+}
+
+int ChooseTypedResult(const std::vector<std::string>& items, std::string_view typed) {
+  if (items.empty()) return -1;
+  const std::string wanted = UpperAscii(typed);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (UpperAscii(ItemText(items[i])) == wanted) return static_cast<int>(i);
+  }
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (UpperAscii(ItemText(items[i])).find(wanted) != std::string::npos) {
+      return static_cast<int>(i);
+    }
+  }
+  return 0;
+}
+
+std::string TypedSearchQuery(std::string_view typed) {
+  std::string query = "+\"";
+  query += typed;
+  query += '"';
+  return query;
+}
+
+}  // namespace halvena

@@ -1,0 +1,67 @@
+// Helpers for tests of the record store: records added in memory, files written to a
+// temporary folder, and a gauge that records what it was told.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "IDbRecs.h"
+#include "ProgressGauge.h"
+#include "RecWriter.h"
+
+namespace halvena::testing {
+
+inline void AddRec(TIDbRecFile& store, std::uint32_t id, const std::string& key,
+                   const std::string& text) {
+  TIDbRec* rec = NewRec();
+  rec->Id = id;
+  if (!key.empty()) SetCountedText(key, rec->Key, rec->KeyLen);
+  if (!text.empty()) SetCountedText(text, rec->Text, rec->TextLen);
+  store.Recs.Add(rec);
+}
+
+class RecordingGauge : public TProgressGauge {
+ public:
+  void SetProgress(int percent) override { progress.push_back(percent); }
+  void SetVisible(bool v) override { visible.push_back(v); }
+  void LetPendingWorkRun() override { ++pendingRuns; }
+
+  std::vector<int> progress;
+  std::vector<bool> visible;
+  int pendingRuns = 0;
+};
+
+// A file in a fresh temporary folder, removed with the object.
+class TempFile {
+ public:
+  TempFile() {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("halvena-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    std::filesystem::create_directories(dir_);
+    path_ = (dir_ / "IDbRecs.dat").string();
+  }
+  ~TempFile() { std::filesystem::remove_all(dir_); }
+  const std::string& path() const { return path_; }
+  void Write(const std::string& bytes) const {
+    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+
+ private:
+  static inline int counter_ = 0;
+  std::filesystem::path dir_;
+  std::string path_;
+};
+
+inline std::string Encode(const std::vector<TRecImage>& recs) {
+  std::string bytes;
+  EncodeRecFile(recs, bytes);
+  return bytes;
+}
+
+}  // namespace halvena::testing

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# End-to-end checks of halvena-dict: TOOL FIXTURES WORKDIR.
+set -u
+tool=$1 fixtures=$2 work=$3
+rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+# expect CODE CMD...: runs CMD with stdout in out.txt and stderr in err.txt.
+expect() {
+  local code=$1; shift
+  "$@" >out.txt 2>err.txt
+  local got=$?
+  [ "$got" = "$code" ] || fail "'$*' exited $got, expected $code: $(cat err.txt)"
+}
+has() { grep -qxF -- "$2" "$1" || fail "$1 lacks the line '$2': $(cat "$1")"; }
+
+# Build with warnings (exit 0), then dump in both forms and build again: the same bytes.
+expect 0 "$tool" build --sort -o d1.dat "$fixtures/sample.txt" "$fixtures/sample.jsonl"
+has err.txt "halvena-dict: $fixtures/sample.txt:10: warning: cross-reference {Nier} names no title"
+grep -q 'sample.txt:13: warning: title "Één keer" does not begin' err.txt || fail "no title warning"
+expect 0 "$tool" dump d1.dat; cp out.txt d1.jsonl
+has d1.jsonl '{"id": 20, "key": "Aorta", "text": "De grote lichaamsslagader.\r\nÉén alinea."}'
+expect 0 "$tool" build -o d2.dat d1.jsonl
+cmp -s d1.dat d2.dat || fail "jsonl dump does not rebuild the same file"
+expect 0 "$tool" dump --text d1.dat; cp out.txt d1.txt
+has d1.txt '=1 Hart|Cor'
+expect 0 "$tool" build -o d3.dat d1.txt
+cmp -s d1.dat d3.dat || fail "txt dump does not rebuild the same file"
+
+# The contents refresh: 26 letter counts, and the items of one letter.
+expect 0 "$tool" contents d1.dat
+[ "$(wc -l <out.txt)" = 26 ] || fail "contents prints $(wc -l <out.txt) lines"
+has out.txt "H 2"; has out.txt "A 1"; has out.txt "E 0"; has out.txt "O 1"; has out.txt "Z 1"
+expect 0 "$tool" contents d1.dat h
+[ "$(cat out.txt)" = "$(printf '3|Hart\n4|Hartinfarct')" ] || fail "contents h: $(cat out.txt)"
+expect 0 "$tool" contents d1.dat '#'
+has out.txt "2|Één keer"
+
+# Filter and search.
+expect 0 "$tool" filter d1.dat '+"hart"'
+[ "$(cat out.txt)" = "$(printf '1|Hart\n2|Hartinfarct\n3|Longen\n4|Open hart')" ] || fail "filter: $(cat out.txt)"
+expect 0 "$tool" filter d1.dat '-hart'
+[ "$(cat out.txt)" = "$(printf '1|Aorta\n2|Één keer\n3|Longen\n4|Zweer')" ] || fail "filter -hart: $(cat out.txt)"
+expect 0 "$tool" filter --scope A d1.dat ''
+[ "$(wc -l <out.txt)" = 7 ] || fail "an empty query with a scope lists every entry"
+expect 0 "$tool" search d1.dat hart
+has out.txt "selected: 1|Hart"
+expect 0 "$tool" search d1.dat 'open hart'
+[ "$(cat out.txt)" = "$(printf '1|Open hart\nselected: 1|Open hart')" ] || fail "search: $(cat out.txt)"
+expect 0 "$tool" search d1.dat milt
+[ ! -s out.txt ] || fail "a search without result prints nothing"
+
+# Broken files give the loader's answers: the records read so far, then the reason.
+head -c 60 d1.dat >short.dat
+expect 1 "$tool" dump short.dat
+[ "$(wc -l <out.txt)" = 1 ] || fail "the truncated file keeps its first record"
+has err.txt "halvena-dict: short.dat: the file ends inside record 2"
+: >empty.dat
+expect 1 "$tool" dump empty.dat
+has err.txt "halvena-dict: empty.dat: the file is shorter than its 4-byte record count"
+printf '\377\377\377\377' >negative.dat
+expect 0 "$tool" dump negative.dat
+[ ! -s out.txt ] || fail "a negative count loads nothing"
+expect 1 "$tool" dump missing.dat
+has err.txt "halvena-dict: missing.dat: cannot open the file"
+
+# Errors: exit 2 with the file and line, and usage errors.
+printf '= A\nx\n= \n' >bad.txt
+expect 2 "$tool" build -o bad.dat bad.txt
+has err.txt "halvena-dict: bad.txt:3: empty key"
+[ ! -e bad.dat ] || fail "a failed build must not write its output"
+printf '=5 A\nx\n=5 B\ny\n' >dup.txt
+expect 2 "$tool" build -o dup.dat dup.txt
+has err.txt "halvena-dict: dup.txt:3: duplicate Id 5 (first at dup.txt:1)"
+expect 2 "$tool" build -o x.dat bad.csv
+expect 2 "$tool"
+grep -q '^usage: halvena-dict build' err.txt || fail "no usage text"
+expect 2 "$tool" build d1.txt
+expect 2 "$tool" contents d1.dat AB
+expect 2 "$tool" frobnicate
+expect 2 "$tool" filter d1.dat 'pijl →'
+
+[ "$failures" = 0 ] && echo "halvena-dict command line: all checks passed"
+exit "$failures"

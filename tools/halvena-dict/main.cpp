@@ -1,0 +1,283 @@
+// halvena-dict: builds, dumps and queries Halvena's dictionary file with the program's own
+// loader and record store.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CodePage.h"
+#include "DictBuild.h"
+#include "DictSource.h"
+#include "IDbRecs.h"
+#include "RecWriter.h"
+#include "TitleItems.h"
+
+namespace fs = std::filesystem;
+using namespace halvena;
+using namespace halvena::dict;
+
+namespace {
+
+constexpr int kExitBrokenFile = 1;
+constexpr int kExitError = 2;
+
+const char kUsage[] =
+    "usage: halvena-dict build [--sort] -o OUT SOURCE...   (SOURCE: .txt or .jsonl)\n"
+    "       halvena-dict dump [--text] FILE\n"
+    "       halvena-dict filter [--scope S] FILE QUERY\n"
+    "       halvena-dict search FILE TEXT\n"
+    "       halvena-dict contents FILE [LETTER]\n"
+    "Options come before FILE; -- ends them.\n";
+
+struct TUsageError {};
+
+// Thrown for a failure the tool reports as "halvena-dict: message" with exit code 2.
+struct TToolError {
+  std::string message;
+};
+
+// The arguments of one command: options (with their values) before the first operand,
+// everything from the first operand on taken as it is.
+struct TArgs {
+  std::vector<std::string> flags;
+  std::string output;
+  std::string scope;
+  bool haveScope = false;
+  std::vector<std::string> operands;
+};
+
+TArgs ParseArgs(int argc, char** argv, const std::vector<std::string>& allowed) {
+  TArgs args;
+  int i = 2;
+  auto allowedOption = [&](const std::string& a) {
+    for (const auto& o : allowed) {
+      if (o == a) return true;
+    }
+    return false;
+  };
+  for (; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--") {
+      ++i;
+      break;
+    }
+    if (a.empty() || a[0] != '-') break;
+    if (!allowedOption(a)) throw TUsageError{};
+    if (a == "-o" || a == "--scope") {
+      if (i + 1 >= argc) throw TUsageError{};
+      (a == "-o" ? args.output : args.scope) = argv[++i];
+      if (a == "--scope") args.haveScope = true;
+    } else {
+      args.flags.push_back(a);
+    }
+  }
+  for (; i < argc; ++i) args.operands.emplace_back(argv[i]);
+  return args;
+}
+
+bool HasFlag(const TArgs& args, const char* flag) {
+  for (const auto& f : args.flags) {
+    if (f == flag) return true;
+  }
+  return false;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw TToolError{path + ": cannot read the file"};
+  std::ostringstream data;
+  data << in.rdbuf();
+  if (in.bad()) throw TToolError{path + ": cannot read the file"};
+  return data.str();
+}
+
+// An argument as Windows-1252.
+std::string ArgToCp1252(const std::string& what, const std::string& utf8) {
+  std::string out;
+  const TCp1252Result r = Utf8ToCp1252(utf8, out);
+  if (!r.ok) throw TToolError{what + ": the text has a character that Windows-1252 cannot hold"};
+  return out;
+}
+
+// Why LoadFromFile answered false, told from the file itself.
+std::string LoadFailure(const std::string& path, const TIDbRecFile& store) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "cannot open the file";
+  char count[4];
+  if (!in.read(count, 4)) return "the file is shorter than its 4-byte record count";
+  return "the file ends inside record " + std::to_string(store.Recs.Count() + 1);
+}
+
+// Loads `path`; a failure is reported on stderr and turns the exit code to 1, but the
+// records read before it are used, as the program does.
+int LoadStore(const std::string& path, TIDbRecFile& store) {
+  if (store.LoadFromFile(path, nullptr)) return 0;
+  std::cerr << "halvena-dict: " << path << ": " << LoadFailure(path, store) << "\n";
+  return kExitBrokenFile;
+}
+
+void PrintItems(const std::vector<std::string>& items) {
+  for (const auto& item : items) std::cout << Cp1252ToUtf8(item) << "\n";
+}
+
+int Build(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {"--sort", "-o"});
+  if (args.output.empty() || args.operands.empty()) throw TUsageError{};
+  std::vector<TSourceEntry> entries;
+  for (const auto& source : args.operands) {
+    const std::string content = ReadWholeFile(source);
+    const fs::path ext = fs::path(source).extension();
+    std::vector<TSourceEntry> part;
+    if (ext == ".txt") {
+      part = ParseTxtSource(source, content);
+    } else if (ext == ".jsonl") {
+      part = ParseJsonlSource(source, content);
+    } else {
+      throw TToolError{source + ": unknown source format (the name must end in .txt or .jsonl)"};
+    }
+    for (auto& e : part) entries.push_back(std::move(e));
+  }
+  AssignIds(entries);
+  if (HasFlag(args, "--sort")) SortEntries(entries);
+  for (const auto& w : CheckEntries(entries)) std::cerr << "halvena-dict: " << w << "\n";
+
+  std::vector<TRecImage> images;
+  images.reserve(entries.size());
+  for (auto& e : entries) images.push_back({e.Id, std::move(e.Key), std::move(e.Text)});
+  std::string bytes;
+  if (!EncodeRecFile(images, bytes)) throw TToolError{args.output + ": too many entries"};
+  // Written beside the target and renamed, so that a failed build leaves no half file.
+  const std::string temp = args.output + ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush()) throw TToolError{temp + ": cannot write the file"};
+  }
+  std::error_code ec;
+  fs::rename(temp, args.output, ec);
+  if (ec) throw TToolError{args.output + ": cannot write the file: " + ec.message()};
+  return 0;
+}
+
+int Dump(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {"--text"});
+  if (args.operands.size() != 1) throw TUsageError{};
+  const bool text = HasFlag(args, "--text");
+  TIDbRecFile store;
+  const int status = LoadStore(args.operands[0], store);
+  for (std::int32_t i = 1; i <= store.Recs.Count(); ++i) {
+    const TIDbRec* rec = store.RecAt(i);
+    const TDumpEntry entry{rec->Id, std::string_view(rec->Key ? rec->Key : "", rec->KeyLen),
+                           std::string_view(rec->Text ? rec->Text : "", rec->TextLen)};
+    if (text) {
+      if (i > 1) std::cout << "\n";
+      std::cout << FormatTxtEntry(entry);
+    } else {
+      std::cout << FormatJsonlEntry(entry);
+    }
+  }
+  return status;
+}
+
+int Filter(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {"--scope"});
+  if (args.operands.size() != 2) throw TUsageError{};
+  std::string scope = ArgToCp1252("scope", args.scope);
+  std::string queryText = ArgToCp1252("query", args.operands[1]);
+  TIDbRecFile store;
+  const int status = LoadStore(args.operands[0], store);
+  TIDbQuery query;
+  if (args.haveScope) {
+    query.Scope = scope.data();
+    query.ScopeLen = scope.size();
+  }
+  if (!queryText.empty()) {
+    query.Query = queryText.data();
+    query.QueryLen = queryText.size();
+  }
+  store.Filter(query, nullptr);
+  std::vector<std::string> items;
+  store.FillTitleList(2, ' ', items);
+  PrintItems(items);
+  return status;
+}
+
+int Search(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {});
+  if (args.operands.size() != 2) throw TUsageError{};
+  const std::string typed = ArgToCp1252("text", args.operands[1]);
+  TIDbRecFile store;
+  const int status = LoadStore(args.operands[0], store);
+  std::string queryText = TypedSearchQuery(typed);
+  TIDbQuery query;
+  query.Query = queryText.data();
+  query.QueryLen = queryText.size();
+  store.Filter(query, nullptr);
+  std::vector<std::string> items;
+  store.FillTitleList(2, ' ', items);
+  PrintItems(items);
+  const int chosen = ChooseTypedResult(items, typed);
+  if (chosen >= 0) std::cout << "selected: " << Cp1252ToUtf8(items[chosen]) << "\n";
+  return status;
+}
+
+int Contents(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {});
+  if (args.operands.empty() || args.operands.size() > 2) throw TUsageError{};
+  char letter = 0;
+  if (args.operands.size() == 2) {
+    const std::string& l = args.operands[1];
+    const bool valid = l.size() == 1 && ((l[0] >= 'A' && l[0] <= 'Z') ||
+                                         (l[0] >= 'a' && l[0] <= 'z') || l[0] == '#' || l[0] == '0');
+    if (!valid) throw TUsageError{};
+    letter = l[0];
+  }
+  TIDbRecFile store;
+  const int status = LoadStore(args.operands[0], store);
+  char scope[] = "A";
+  TIDbQuery query;
+  query.Scope = scope;
+  query.ScopeLen = 1;
+  store.Filter(query, nullptr);
+  std::vector<std::string> items;
+  if (letter != 0) {
+    store.FillTitleList(1, letter, items);
+    PrintItems(items);
+    return status;
+  }
+  for (char l = 'A'; l <= 'Z'; ++l) {
+    std::size_t count = 0;
+    if (store.HasTitlesFor(1, l)) {
+      store.FillTitleList(1, l, items);
+      count = items.size();
+    }
+    std::cout << l << ' ' << count << "\n";
+  }
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  try {
+    if (argc < 2) throw TUsageError{};
+    const std::string command = argv[1];
+    if (command == "build") return Build(argc, argv);
+    if (command == "dump") return Dump(argc, argv);
+    if (command == "filter") return Filter(argc, argv);
+    if (command == "search") return Search(argc, argv);
+    if (command == "contents") return Contents(argc, argv);
+    throw TUsageError{};
+  } catch (const TUsageError&) {
+    std::cerr << kUsage;
+  } catch (const TToolError& e) {
+    std::cerr << "halvena-dict: " << e.message << "\n";
+  } catch (const TDictError& e) {
+    std::cerr << "halvena-dict: " << e.what() << "\n";
+  }
+  return kExitError;
+}
