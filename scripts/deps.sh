@@ -2,7 +2,8 @@
 # Installs the Debian packages that Halvena needs and that are missing, plus any named as
 # arguments. Quiet and quick when everything is there already.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev "$@")
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-image-formats-plugins fonts-liberation2 "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

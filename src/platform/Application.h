@@ -1,0 +1,23 @@
+// The application services that handlers and controls call: letting pending messages run, the
+// hourglass pointer, and the global cursor table. User-interface thread only.
+#pragma once
+
+#include <QCursor>
+
+namespace halvena {
+
+// Slots of the global cursor table that the program fills at start.
+constexpr int crHand = -19;      // the "HandCursor" resource
+constexpr int crFlatHand = -20;  // the "HandNoFingersCursor" resource
+
+// Processes pending window messages (events), then returns.
+void ProcessMessages();
+// Shows the hourglass over the whole application (true) or the default pointer again (false).
+void SetHourglass(bool on);
+// The cursor of a slot; the arrow for an empty slot.
+QCursor GlobalCursor(int slot);
+void SetGlobalCursor(int slot, const QCursor& cursor);
+// Fills the slots crHand and crFlatHand from the compiled-in cursor resources.
+void LoadProgramCursors();
+
+}  // namespace halvena
