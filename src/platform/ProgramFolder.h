@@ -9,6 +9,7 @@ namespace halvena {
 
 // The folder of the running executable, or the folder set by SetProgramFolder (tests).
 std::string ProgramFolder();
+// Tests point the program folder elsewhere; an empty folder returns to the executable's.
 void SetProgramFolder(const std::string& folder);
 
 // The file on disk that a relative path such as "I\B\bk6x4" or "d\qf.dat" names under the

@@ -1,0 +1,57 @@
+#include "Application.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <map>
+#include <optional>
+
+#include "Resources.h"
+
+namespace halvena {
+namespace {
+
+std::map<int, QCursor>& CursorTable() {
+  static std::map<int, QCursor> table;
+  return table;
+}
+
+bool& HourglassShown() {
+  static bool shown = false;
+  return shown;
+}
+
+}  // namespace
+
+void ProcessMessages() {
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+}
+
+void SetHourglass(bool on) {
+  if (qGuiApp == nullptr || HourglassShown() == on) return;
+  if (on) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QGuiApplication::restoreOverrideCursor();
+  }
+  HourglassShown() = on;
+}
+
+QCursor GlobalCursor(int slot) {
+  const auto it = CursorTable().find(slot);
+  return it == CursorTable().end() ? QCursor(Qt::ArrowCursor) : it->second;
+}
+
+void SetGlobalCursor(int slot, const QCursor& cursor) {
+  CursorTable()[slot] = cursor;
+}
+
+void LoadProgramCursors() {
+  if (const std::optional<QCursor> hand = CursorResource(QStringLiteral("HandCursor"))) {
+    SetGlobalCursor(crHand, *hand);
+  }
+  if (const std::optional<QCursor> flat = CursorResource(QStringLiteral("HandNoFingersCursor"))) {
+    SetGlobalCursor(crFlatHand, *flat);
+  }
+}
+
+}  // namespace halvena
