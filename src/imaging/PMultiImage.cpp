@@ -1,0 +1,86 @@
+#include "PMultiImage.h"
+
+#include <QFile>
+#include <exception>
+
+#include "ColorReduce.h"
+#include "Decoders.h"
+#include "ImageFormat.h"
+
+namespace halvena {
+namespace {
+
+// The loader's own texts, in the language of its decoders.
+const QString kCannotOpen = QStringLiteral("Cannot open the image file");
+const QString kUnknownFormat = QStringLiteral("Unknown image format");
+
+bool ReadFile(const QString& name, QByteArray& bytes, QString& error) {
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = kCannotOpen;
+    return false;
+  }
+  if (file.size() > kMaxFileBytes) {
+    error = QString::fromLatin1(DecodeStatusText(TDecodeStatus::TooLarge));
+    return false;
+  }
+  bytes = file.readAll();
+  return true;
+}
+
+}  // namespace
+
+TImageReadRes ReadResForDepth(int bitsPerPixel) {
+  if (bitsPerPixel < 8) return lColor16;
+  if (bitsPerPixel < 16) return lColor256;
+  return lColorTrue;
+}
+
+void TPMultiImage::SetMessages(TImageMessages* messages) {
+  FMessages = messages != nullptr ? messages : &FMessageBoxes;
+}
+
+void TPMultiImage::SetImageName(const QString& name) {
+  FImageName = name;
+  FPicture = QImage();
+  if (name.isEmpty()) return;
+  try {
+    Load();
+  } catch (const std::exception&) {
+    // A decoder that fails this way (out of memory) leaves no picture and says nothing.
+    FPicture = QImage();
+  }
+}
+
+void TPMultiImage::Load() {
+  QByteArray bytes;
+  QString error;
+  if (!ReadFile(FImageName, bytes, error)) {
+    FMessages->ShowError(error);
+    return;
+  }
+  TImageFormat format = FormatFromFileName(FImageName);
+  if (format == TImageFormat::None) format = ProbeImageFormat(bytes);
+  if (format == TImageFormat::None) {
+    FMessages->ShowError(kUnknownFormat);
+    return;
+  }
+  QImage image;
+  const TDecodeStatus status = DecodeImage(format, bytes, image);
+  if (status != TDecodeStatus::Ok) {
+    FMessages->ShowError(QString::fromLatin1(DecodeStatusText(status)));
+    FMessages->ShowInformation(
+        QStringLiteral("Reading %1 file failed").arg(FormatShortName(format)));
+  }
+  if (!image.isNull()) FPicture = Reduce(image);
+}
+
+QImage TPMultiImage::Reduce(const QImage& image) const {
+  if (FImageReadRes == lColorTrue || FPalette.isEmpty()) {
+    return image.convertToFormat(QImage::Format_RGB32);
+  }
+  const qsizetype colors = FImageReadRes == lColor16 ? 16 : 256;
+  return ReduceToPalette(image, FPalette.mid(0, colors), FImageDither);
+}
+
+}  // namespace halvena
