@@ -50,10 +50,15 @@ void TGraphicControl::Invalidate() {
 
 void TGraphicControl::PaintPart(const QRect& area, const std::function<void()>& draw) {
   if (area.isEmpty()) return;
+  // An opaque paint keeps what the window shows under the part, as drawing straight on the
+  // screen would; the widgets beneath are not painted again.
+  const bool wasOpaque = testAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_OpaquePaintEvent);
   FPartDraw = &draw;
   FPartArea = area;
   repaint(area);
   FPartDraw = nullptr;
+  setAttribute(Qt::WA_OpaquePaintEvent, wasOpaque);
 }
 
 void TGraphicControl::paintEvent(QPaintEvent* event) {

@@ -1,0 +1,135 @@
+// GCustomTextControl and GTextControl: the program's scrolling list of text lines, a
+// windowless control that paints one row per item (itself or through the owner's OnDrawItem)
+// with a skinned vertical scroll bar of three pictures along its right edge, and tracks a
+// selected item and a hot item under the pointer. User-interface thread only.
+#pragma once
+
+#include <QPoint>
+#include <cstdint>
+#include <functional>
+
+#include "Basics.h"
+#include "StringList.h"
+
+namespace halvena {
+
+enum class TScrollMode : std::uint8_t {
+  smNone,
+  smLineUp,
+  smLineDown,
+  smPageUp,
+  smPageDown,
+  smThumb
+};
+
+// The state of a row handed to the drawing: a mask of odSelected and odHot.
+using TOwnerDrawState = std::uint16_t;
+constexpr TOwnerDrawState odSelected = 1;
+constexpr TOwnerDrawState odHot = 16;
+
+// The owner's row drawing. `Control` is always null: the handler draws on the canvas of its own
+// list. Indices outside 0..count-1 come with an empty list and must be ignored.
+using TDrawItemEvent =
+    std::function<void(TGraphicControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
+
+enum class TBiDiMode : std::uint8_t { bdLeftToRight, bdRightToLeft };
+
+class GCustomTextControl : public GGraphicControl {
+ public:
+  // `parent`, when given, owns the list. 121 × 97 pixels.
+  explicit GCustomTextControl(QWidget* parent = nullptr);
+
+  // Hot tracking and click selection; default true.
+  bool Hotable() const { return FHotable; }
+  void SetHotable(bool hotable);
+  // The rows. Any change resets the view (ResetView); add many inside BeginUpdate/EndUpdate.
+  TStringList& Items() { return FItems; }
+  const TStringList& Items() const { return FItems; }
+  void SetItems(const TStringList& items);
+  int ItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int height);  // default 16
+  bool Sorted() const { return FSorted; }
+  void SetSorted(bool sorted) { FSorted = sorted; }  // kept, without effect
+  // Index of the item in the first row; -1 on a new list. Not range-checked.
+  int TopIndex() const { return FTopIndex; }
+  void SetTopIndex(int index);
+  int HotIndex() const { return FHotIndex; }
+  // Index of the selected item, -1 for none. Not range-checked.
+  int ItemIndex() const { return FItemIndex; }
+  void SetItemIndex(int index);
+  TScrollMode ScrollMode() const { return FScrollMode; }
+  // Width of the scroll bar and height of each of its pictures; default 16.
+  int ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(int width);
+  // The scroll-bar pictures and the marker of the selected row (drawn only without
+  // OnDrawItem). The setters copy the picture and repaint.
+  const TPicture& ScrollUpImage() const { return FScrollUpImage; }
+  void SetScrollUpImage(const TPicture& picture);
+  const TPicture& ScrollImage() const { return FScrollImage; }
+  void SetScrollImage(const TPicture& picture);
+  const TPicture& ScrollDownImage() const { return FScrollDownImage; }
+  void SetScrollDownImage(const TPicture& picture);
+  const TPicture& SelectedImage() const { return FSelectedImage; }
+  void SetSelectedImage(const TPicture& picture);
+  // Reading order of the default row drawing; default left to right.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode mode);
+
+  // Empties the list (which resets the view) and repaints.
+  void Clear();
+  // Top and selection to the first item, no hot item, then repaint.
+  void ResetView();
+  // The item whose row contains `point`, or -1.
+  int ItemAtPoint(QPoint point) const;
+  // The row of item `index` (it may lie outside the control).
+  TRect ItemRect(int index) const;
+
+  TDrawItemEvent OnDrawItem;
+
+ protected:
+  // Draws one row: through OnDrawItem when assigned, otherwise the item's text.
+  virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
+
+  void Paint() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseOut() override;
+
+ private:
+  bool ScrollBarActive() const;
+  TRect UpArrowRect() const;
+  TRect DownArrowRect() const;
+  TRect ThumbRect() const;
+  TRect PageUpRect() const;
+  TRect PageDownRect() const;
+  void DrawScrollBar();
+  void ScrollStep(QPoint pointer);
+  // Redraws the hot row plainly (unless it is the selected one) and forgets it.
+  void ClearHot();
+  // Draws a row (and the scroll bar after it, when `withScrollBar`) at once.
+  void RedrawRow(int index, TOwnerDrawState state, bool withScrollBar);
+
+  bool FHotable = true;
+  TStringList FItems;
+  int FItemHeight = 16;
+  bool FSorted = false;
+  int FTopIndex = -1;
+  int FHotIndex = -1;
+  int FItemIndex = -1;
+  TScrollMode FScrollMode = TScrollMode::smNone;
+  TPicture FScrollUpImage;
+  TPicture FScrollImage;
+  TPicture FScrollDownImage;
+  int FScrollWidth = 16;
+  TPicture FSelectedImage;
+  TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
+};
+
+// The list as the windows use it.
+class GTextControl : public GCustomTextControl {
+ public:
+  using GCustomTextControl::GCustomTextControl;
+};
+
+}  // namespace halvena
