@@ -10,10 +10,10 @@
 
 namespace halvena {
 
-// The control as it paints itself, on its own (nothing behind it shows: white).
-inline QImage Render(QWidget& widget) {
+// The control as it paints itself over `background`.
+inline QImage Render(QWidget& widget, QColor background = Qt::white) {
   QImage image(widget.size(), QImage::Format_RGB32);
-  image.fill(Qt::white);
+  image.fill(background);
   widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
   return image;
 }
