@@ -45,9 +45,9 @@ class TGraphicControl : public QWidget {
   void SetCursorSlot(int slot);
 
   // Paints the whole control at once.
-  void Repaint();
+  virtual void Repaint();
   // Paints the whole control when the event loop next runs.
-  void Invalidate();
+  virtual void Invalidate();
 
   // The palette the control needs realised while it paints; none here.
   virtual const TPalette* GetPalette() const { return nullptr; }
