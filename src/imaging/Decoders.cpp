@@ -60,6 +60,41 @@ bool BmpRowsMissing(const QByteArray& data) {
   return Le(data, 10, 4) + stride * std::abs(height) > data.size();
 }
 
+// True when a GIF file ends before the data of its first picture does. Qt's reader shows such a
+// picture as far as it goes without complaint. Walks the blocks: extensions and the picture
+// are runs of sub-blocks that end with an empty one.
+bool GifPictureCut(const QByteArray& data) {
+  constexpr qsizetype kScreenDescriptorEnd = 13;
+  if (data.size() < kScreenDescriptorEnd) return true;
+  const auto tableSize = [&data](qsizetype flagsAt) {
+    const std::uint8_t flags = static_cast<std::uint8_t>(data[flagsAt]);
+    return (flags & 0x80) != 0 ? qsizetype{3} << ((flags & 7) + 1) : 0;
+  };
+  qsizetype at = kScreenDescriptorEnd + tableSize(10);
+  const auto skipSubBlocks = [&data, &at] {
+    while (at < data.size()) {
+      const std::uint8_t size = static_cast<std::uint8_t>(data[at++]);
+      if (size == 0) return true;
+      at += size;
+    }
+    return false;
+  };
+  while (at < data.size()) {
+    const std::uint8_t kind = static_cast<std::uint8_t>(data[at]);
+    if (kind == 0x21) {  // extension: label, then sub-blocks
+      at += 2;
+      if (!skipSubBlocks()) return true;
+    } else if (kind == 0x2C) {  // picture: descriptor, local table, code size, sub-blocks
+      if (at + 10 > data.size()) return true;
+      at += 10 + tableSize(at + 9) + 1;
+      return !skipSubBlocks();
+    } else {
+      return false;  // the trailer, or something Qt's reader judges by itself
+    }
+  }
+  return true;
+}
+
 // Qt's reader for the chosen format only: a file whose extension promises one format and whose
 // content is another fails, as the choice by extension means.
 TDecodeStatus ReadWithQt(const char* format, const QByteArray& data, QImage& image) {
@@ -80,7 +115,10 @@ TDecodeStatus ReadWithQt(const char* format, const QByteArray& data, QImage& ima
     return reader.error() == QImageReader::UnsupportedFormatError ? TDecodeStatus::Unsupported
                                                                   : TDecodeStatus::Corrupt;
   }
-  if (qstrcmp(format, "bmp") == 0 && BmpRowsMissing(data)) return TDecodeStatus::Truncated;
+  if ((qstrcmp(format, "bmp") == 0 && BmpRowsMissing(data)) ||
+      (qstrcmp(format, "gif") == 0 && GifPictureCut(data))) {
+    return TDecodeStatus::Truncated;
+  }
   return TDecodeStatus::Ok;
 }
 

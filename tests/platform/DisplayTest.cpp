@@ -9,20 +9,11 @@ namespace halvena {
 namespace {
 
 TEST(Display, OverrideReplacesThePrimaryScreenUntilCleared) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  ASSERT_NE(screen, nullptr);
-
   SetDisplayOverride({640, 480, 8});
-  TDisplayMetrics m = DisplayMetrics();
-  EXPECT_EQ(m.Width, 640);
-  EXPECT_EQ(m.Height, 480);
-  EXPECT_EQ(m.BitsPerPixel, 8);
-
+  EXPECT_EQ(DisplayMetrics().Width * 10000 + DisplayMetrics().Height, 6400480);
+  EXPECT_EQ(DisplayMetrics().BitsPerPixel, 8);
   ClearDisplayOverride();
-  m = DisplayMetrics();
-  EXPECT_EQ(m.Width, screen->size().width());
-  EXPECT_EQ(m.Height, screen->size().height());
-  EXPECT_EQ(m.BitsPerPixel, screen->depth());
+  EXPECT_EQ(DisplayMetrics().BitsPerPixel, QGuiApplication::primaryScreen()->depth());
 }
 
 }  // namespace
