@@ -16,8 +16,7 @@ namespace {
 // The resource file of `kind` ("bitmaps", "cursors", "pictures") whose base name equals `name`
 // with letter case ignored; empty when there is none.
 QString ResourcePath(const char* kind, const QString& name) {
-  static const bool registered = (RegisterProgramResources(), true);
-  (void)registered;
+  [[maybe_unused]] static const bool registered = (RegisterProgramResources(), true);
   const QDir dir(QStringLiteral(":/halvena/") + QLatin1String(kind));
   for (const QFileInfo& entry : dir.entryInfoList(QDir::Files)) {
     if (entry.completeBaseName().compare(name, Qt::CaseInsensitive) == 0) {
