@@ -21,7 +21,7 @@ class TRecordedMessages : public TImageMessages {
 std::vector<std::pair<QString, QByteArray>> RedPictures() {
   QImage red(8, 8, QImage::Format_RGB32);
   red.fill(qRgb(255, 0, 0));
-  test::TPcxSpec pcx{5, 8, 1, 8, 8, 0, {}, QVector<QRgb>(256, qRgb(255, 0, 0))};
+  test::TPcxLayout pcx{5, 8, 1, 8, 8, 0, {}, QVector<QRgb>(256, qRgb(255, 0, 0))};
   // Two colours, every pixel a literal code, a clear code after every second one.
   const QByteArray gif(
       "GIF89a\x08\x00\x08\x00\x80\x00\x00\xFF\x00\x00\x00\x00\xFF\x2C\x00\x00\x00\x00\x08\x00\x08"
@@ -111,7 +111,7 @@ TEST_F(PMultiImageTest, BrokenFilesReportAndKeepWhatWasDecoded) {
   png.replace(16, 8, QByteArray("\0\0\x75\x30\0\0\x75\x30", 8));
   EXPECT_EQ(Load("huge.png", png).value(1), "information: Reading png file failed");
   EXPECT_TRUE(loader.Picture().isNull());
-  EXPECT_EQ(Load("huge", test::PcxHeader(test::TPcxSpec{5, 8, 1, 8000, 8000, 0, {}, {}})),
+  EXPECT_EQ(Load("huge", test::PcxHeader(test::TPcxLayout{5, 8, 1, 8000, 8000, 0, {}, {}})),
             (QStringList{"error: Image too large", "information: Reading pcx file failed"}));
 }
 

@@ -8,7 +8,7 @@ namespace halvena {
 namespace {
 
 using test::PcxFile;
-using test::TPcxSpec;
+using test::TPcxLayout;
 
 std::vector<int> Indices(const QImage& image) {
   std::vector<int> out;
@@ -44,9 +44,9 @@ TEST(Pcx, PalettedKindsCombinePlanesIntoIndices) {
       {"8 bits, no palette", 8, 1, 5, {0, 7, 200, 255}, {0, 7, 200, 255}, {qRgb(1, 1, 1)}},
   };
   for (const auto& c : cases) {
-    TPcxSpec spec{c.version, c.bits, c.planes, 4, 1, 0, header, {}};
+    TPcxLayout layout{c.version, c.bits, c.planes, 4, 1, 0, header, {}};
     QImage image;
-    ASSERT_EQ(ReadPcx(PcxFile(spec, c.raw), image), TDecodeStatus::Ok) << c.name;
+    ASSERT_EQ(ReadPcx(PcxFile(layout, c.raw), image), TDecodeStatus::Ok) << c.name;
     EXPECT_EQ(Indices(image), c.indices) << c.name;
     const qsizetype from = c.bits == 8 ? 1 : 0;  // the grey levels are checked from 1
     EXPECT_EQ(image.colorTable().mid(from, c.tableStart.size()), c.tableStart) << c.name;
@@ -55,29 +55,29 @@ TEST(Pcx, PalettedKindsCombinePlanesIntoIndices) {
 
 TEST(Pcx, TrueColourFromFourPlanesIgnoresTheFourthAndPadding) {
   // Two pixels, three bytes per plane line: red, green, blue and a fourth plane.
-  TPcxSpec spec{5, 8, 4, 2, 1, 3, {}, {}};
+  TPcxLayout layout{5, 8, 4, 2, 1, 3, {}, {}};
   QImage image;
-  ASSERT_EQ(ReadPcx(PcxFile(spec, {10, 20, 99, 30, 40, 99, 50, 60, 99, 1, 2, 99}), image),
+  ASSERT_EQ(ReadPcx(PcxFile(layout, {10, 20, 99, 30, 40, 99, 50, 60, 99, 1, 2, 99}), image),
             TDecodeStatus::Ok);
   EXPECT_EQ(image.pixel(0, 0), qRgb(10, 30, 50));
   EXPECT_EQ(image.pixel(1, 0), qRgb(20, 40, 60));
 }
 
 TEST(Pcx, RunsMayCrossLinesAndAreCutAtTheEnd) {
-  TPcxSpec spec{5, 8, 1, 3, 3, 4, {}, {}};  // a byte of padding per line
+  TPcxLayout layout{5, 8, 1, 3, 3, 4, {}, {}};  // a byte of padding per line
   QImage image;
   // Six bytes of 5 (the first line and part of the second), then 63 bytes of 9.
-  ASSERT_EQ(ReadPcx(test::PcxHeader(spec) + "\xC6\x05\xFF\x09", image), TDecodeStatus::Ok);
+  ASSERT_EQ(ReadPcx(test::PcxHeader(layout) + "\xC6\x05\xFF\x09", image), TDecodeStatus::Ok);
   EXPECT_EQ(Indices(image), (std::vector<int>{5, 5, 5, 5, 5, 9, 9, 9, 9}));
 
-  QByteArray plain = test::PcxHeader(spec) + QByteArray(12, '\xC1');  // not run-length encoded
+  QByteArray plain = test::PcxHeader(layout) + QByteArray(12, '\xC1');  // not run-length encoded
   plain[2] = 0;
   ASSERT_EQ(ReadPcx(plain, image), TDecodeStatus::Ok);
   EXPECT_EQ(image.pixelIndex(2, 2), 0xC1);
 }
 
 TEST(Pcx, EndingEarlyKeepsTheDecodedRows) {
-  const QByteArray full = PcxFile(TPcxSpec{5, 8, 1, 2, 3, 0, {}, {}}, {1, 1, 2, 2, 3, 3});
+  const QByteArray full = PcxFile(TPcxLayout{5, 8, 1, 2, 3, 0, {}, {}}, {1, 1, 2, 2, 3, 3});
   for (qsizetype cut = 128; cut < full.size(); ++cut) {
     QImage image;
     ASSERT_EQ(ReadPcx(full.left(cut), image), TDecodeStatus::Truncated) << cut;
@@ -110,14 +110,14 @@ TEST(Pcx, BrokenAndHostileHeadersAreRefused) {
        TDecodeStatus::TooLarge},
   };
   for (const auto& c : cases) {
-    QByteArray file = PcxFile(TPcxSpec{}, std::vector<std::uint8_t>(8, 1));
+    QByteArray file = PcxFile(TPcxLayout{}, std::vector<std::uint8_t>(8, 1));
     for (const auto& [at, value] : c.changes) file[at] = value;
     QImage image(1, 1, QImage::Format_RGB32);
     EXPECT_EQ(ReadPcx(file, image), c.status) << c.name;
     EXPECT_TRUE(image.isNull()) << c.name;
   }
   QImage image;
-  EXPECT_EQ(ReadPcx(test::PcxHeader(TPcxSpec{}).left(127), image), TDecodeStatus::Corrupt);
+  EXPECT_EQ(ReadPcx(test::PcxHeader(TPcxLayout{}).left(127), image), TDecodeStatus::Corrupt);
 }
 
 }  // namespace

@@ -13,27 +13,27 @@ void PutLe16(QByteArray& b, int at, int v) {
 
 }  // namespace
 
-QByteArray PcxHeader(const TPcxSpec& spec) {
+QByteArray PcxHeader(const TPcxLayout& layout) {
   QByteArray h(128, '\0');
   h[0] = 0x0A;
-  h[1] = static_cast<char>(spec.Version);
+  h[1] = static_cast<char>(layout.Version);
   h[2] = 1;
-  h[3] = static_cast<char>(spec.Bits);
-  PutLe16(h, 8, spec.Width - 1);
-  PutLe16(h, 10, spec.Height - 1);
-  for (int i = 0; i < spec.HeaderPalette.size(); ++i) {
-    h[16 + 3 * i] = static_cast<char>(qRed(spec.HeaderPalette[i]));
-    h[17 + 3 * i] = static_cast<char>(qGreen(spec.HeaderPalette[i]));
-    h[18 + 3 * i] = static_cast<char>(qBlue(spec.HeaderPalette[i]));
+  h[3] = static_cast<char>(layout.Bits);
+  PutLe16(h, 8, layout.Width - 1);
+  PutLe16(h, 10, layout.Height - 1);
+  for (int i = 0; i < layout.HeaderPalette.size(); ++i) {
+    h[16 + 3 * i] = static_cast<char>(qRed(layout.HeaderPalette[i]));
+    h[17 + 3 * i] = static_cast<char>(qGreen(layout.HeaderPalette[i]));
+    h[18 + 3 * i] = static_cast<char>(qBlue(layout.HeaderPalette[i]));
   }
-  h[65] = static_cast<char>(spec.Planes);
-  const int bytes = (spec.Width * spec.Bits + 7) / 8;
-  PutLe16(h, 66, spec.BytesPerLine != 0 ? spec.BytesPerLine : bytes + bytes % 2);
+  h[65] = static_cast<char>(layout.Planes);
+  const int bytes = (layout.Width * layout.Bits + 7) / 8;
+  PutLe16(h, 66, layout.BytesPerLine != 0 ? layout.BytesPerLine : bytes + bytes % 2);
   return h;
 }
 
-QByteArray PcxFile(const TPcxSpec& spec, const std::vector<std::uint8_t>& raw) {
-  QByteArray file = PcxHeader(spec);
+QByteArray PcxFile(const TPcxLayout& layout, const std::vector<std::uint8_t>& raw) {
+  QByteArray file = PcxHeader(layout);
   for (std::size_t i = 0; i < raw.size();) {
     std::size_t run = 1;
     while (i + run < raw.size() && run < 63 && raw[i + run] == raw[i]) ++run;
@@ -41,9 +41,9 @@ QByteArray PcxFile(const TPcxSpec& spec, const std::vector<std::uint8_t>& raw) {
     file.append(static_cast<char>(raw[i]));
     i += run;
   }
-  if (!spec.TrailingPalette.isEmpty()) {
+  if (!layout.TrailingPalette.isEmpty()) {
     file.append('\x0C');
-    for (const QRgb c : spec.TrailingPalette) {
+    for (const QRgb c : layout.TrailingPalette) {
       file.append(static_cast<char>(qRed(c)));
       file.append(static_cast<char>(qGreen(c)));
       file.append(static_cast<char>(qBlue(c)));

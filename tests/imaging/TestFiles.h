@@ -9,7 +9,7 @@
 
 namespace halvena::test {
 
-struct TPcxSpec {
+struct TPcxLayout {
   int Version = 5;
   int Bits = 8;
   int Planes = 1;
@@ -20,10 +20,10 @@ struct TPcxSpec {
   QVector<QRgb> TrailingPalette;  // 256 colours behind the 0x0C marker, when set
 };
 
-QByteArray PcxHeader(const TPcxSpec& spec);
+QByteArray PcxHeader(const TPcxLayout& layout);
 
 // A run-length encoded file of `raw` (every plane's line for each row, padding included).
-QByteArray PcxFile(const TPcxSpec& spec, const std::vector<std::uint8_t>& raw);
+QByteArray PcxFile(const TPcxLayout& layout, const std::vector<std::uint8_t>& raw);
 
 // `image` encoded by Qt's writer of `format` ("bmp", "jpeg", "png", "tiff").
 QByteArray QtFile(const QImage& image, const char* format);
