@@ -249,5 +249,16 @@ TEST(ListDefaultDrawingTest, RowsShowTheirTextOverTheColourAndTheMarker) {
   EXPECT_GT(CountColour(image, QRect(2, 16, 60, 16), Qt::black), 0);
 }
 
+TEST(ListDefaultDrawingTest, RightToLeftRowsEndTwoPixelsFromTheRightEdge) {
+  GTextControl list;
+  list.resize(100, 16);
+  list.SetBiDiMode(TBiDiMode::bdRightToLeft);
+  list.Items().Add("abc");
+  const QImage image = Render(list);
+  EXPECT_GT(CountColour(image, QRect(70, 0, 28, 16), Qt::black), 0);
+  EXPECT_EQ(CountColour(image, QRect(98, 0, 2, 16), Qt::black), 0);
+  EXPECT_EQ(CountColour(image, QRect(0, 0, 60, 16), Qt::black), 0);
+}
+
 }  // namespace
 }  // namespace halvena
