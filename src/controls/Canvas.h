@@ -15,7 +15,6 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace halvena {
