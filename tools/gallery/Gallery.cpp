@@ -12,6 +12,7 @@
 #include "BaseBtn.h"
 #include "Bk.h"
 #include "CTxtCtrl.h"
+#include "Display.h"
 #include "Gauges.h"
 #include "ProImg.h"
 #include "Resources.h"
@@ -253,8 +254,17 @@ void AddGauges(QWidget* window) {
 }  // namespace
 }  // namespace halvena
 
+// "gallery --bits 8" (or 4) shows the controls as a display of that depth would, through the
+// program's palettes.
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const QStringList arguments = QApplication::arguments();
+  const qsizetype bits = arguments.indexOf(QStringLiteral("--bits"));
+  if (bits > 0 && bits + 1 < arguments.size()) {
+    halvena::TDisplayMetrics metrics = halvena::DisplayMetrics();
+    metrics.BitsPerPixel = arguments[bits + 1].toInt();
+    halvena::SetDisplayOverride(metrics);
+  }
   QWidget window;
   window.setWindowTitle(QStringLiteral("Halvena: bedieningselementen"));
   window.setFixedSize(1024, 768);
