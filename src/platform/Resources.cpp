@@ -13,10 +13,14 @@ static void RegisterProgramResources() {
 namespace halvena {
 namespace {
 
+void RegisterOnce() {
+  [[maybe_unused]] static const bool registered = (RegisterProgramResources(), true);
+}
+
 // The resource file of `kind` ("bitmaps", "cursors", "pictures") whose base name equals `name`
 // with letter case ignored; empty when there is none.
 QString ResourcePath(const char* kind, const QString& name) {
-  [[maybe_unused]] static const bool registered = (RegisterProgramResources(), true);
+  RegisterOnce();
   const QDir dir(QStringLiteral(":/halvena/") + QLatin1String(kind));
   for (const QFileInfo& entry : dir.entryInfoList(QDir::Files)) {
     if (entry.completeBaseName().compare(name, Qt::CaseInsensitive) == 0) {
@@ -52,6 +56,16 @@ std::optional<QCursor> CursorResource(const QString& name) {
 QImage PictureResource(const QString& name) {
   const QString path = ResourcePath("pictures", name);
   return path.isEmpty() ? QImage() : QImage(path);
+}
+
+QIcon WindowIcon() {
+  RegisterOnce();
+  QIcon icon;
+  for (const QFileInfo& entry :
+       QDir(QStringLiteral(":/halvena/icons")).entryInfoList(QDir::Files)) {
+    icon.addFile(entry.filePath());
+  }
+  return icon;
 }
 
 }  // namespace halvena

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -19,8 +20,12 @@ QByteArray BitmapResource(const QString& name);
 // A cursor resource ("HandCursor", "HandNoFingersCursor"), or none.
 std::optional<QCursor> CursorResource(const QString& name);
 
-// A picture resource as an image ("ScrollUp", "ScrollThumb", "ScrollDown" for the text list's
-// scroll bar); a null image when there is none.
+// A picture resource as an image: "ScrollUp", "ScrollThumb", "ScrollDown" for the text list's
+// scroll bar, "IntroFormImg" (280 x 280) and "AboutBoxImage" (325 x 325), the true-colour
+// pictures of the intro and about windows. A null image when there is none.
 QImage PictureResource(const QString& name);
+
+// The window icon, at the sizes it was drawn at (16 to 64 pixels).
+QIcon WindowIcon();
 
 }  // namespace halvena

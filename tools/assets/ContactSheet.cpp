@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <cmath>
 
+#include "DialogButtons.h"
+#include "Palettes.h"
+#include "Pictures.h"
+#include "Quantize.h"
 #include "ScrollBar.h"
 #include "Shading.h"
 #include "Skins.h"
@@ -180,6 +184,18 @@ void Window(QPainter& painter, const TScreenClass& screenClass) {
   painter.restore();
 }
 
+// `picture` as the 8-bit bitmap made from it with `palette` shows it.
+QImage Reduced(const QImage& picture, const QVector<QRgb>& palette) {
+  const std::vector<std::uint8_t> indices = DiffuseToPalette(picture, palette);
+  QImage image(picture.size(), QImage::Format_Indexed8);
+  image.setColorTable(palette);
+  for (int y = 0; y < image.height(); ++y) {
+    std::copy_n(indices.begin() + static_cast<std::ptrdiff_t>(y) * image.width(), image.width(),
+                image.scanLine(y));
+  }
+  return image;
+}
+
 }  // namespace
 
 QImage WindowSheet(const TScreenClass& screenClass) {
@@ -214,6 +230,55 @@ QImage WindowSheet(const TScreenClass& screenClass) {
       painter.drawImage(x, y, glyph);
       y += tab.height() + gap;
     }
+  }
+  return sheet;
+}
+
+}  // namespace halvena::assets
+
+namespace halvena::assets {
+
+QImage PictureSheet() {
+  const int gap = 12;
+  const QImage intro = IntroPicture();
+  const QImage about = AboutPicture();
+  QImage sheet(3 * about.width() + 4 * gap, intro.height() + about.height() + 120 + 4 * gap,
+               QImage::Format_RGB32);
+  sheet.fill(kSage);
+  QPainter painter(&sheet);
+  int y = gap;
+  for (const QImage& picture : {intro, about}) {
+    int x = gap;
+    for (const QImage& shown : {picture, Reduced(picture, PictureColors(picture, 256)),
+                                Reduced(picture, Palette256Colors())}) {
+      painter.drawImage(x, y, shown);
+      x += about.width() + gap;
+    }
+    y += picture.height() + gap;
+  }
+  int x = gap;
+  for (const int size : {64, 48, 32, 16}) {
+    painter.drawImage(x, y, WindowIcon(size));
+    x += size + gap;
+  }
+  painter.setFont(Arial(11, 1));
+  const QStringList captions = {QStringLiteral("Ok"), QStringLiteral("Cancel"),
+                                QStringLiteral("Cancel")};
+  const TDialogButtonLook looks[] = {TDialogButtonLook::Up, TDialogButtonLook::Down,
+                                     TDialogButtonLook::Disabled};
+  for (int i = 0; i < 3; ++i) {
+    // As the button paints it: the pressed picture moves onto the shadow, and so does the
+    // caption.
+    const QPoint shift = looks[i] == TDialogButtonLook::Down ? QPoint(2, 1) : QPoint();
+    const QRect button(x, y, 104, 26);
+    painter.save();
+    painter.setClipRect(button);
+    painter.drawImage(button.topLeft() + shift, DialogButton(looks[i]));
+    painter.setPen(looks[i] == TDialogButtonLook::Disabled ? QColor(128, 128, 128) : kText);
+    painter.drawText(button.translated(shift).adjusted(10, 4, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     captions[i]);
+    painter.restore();
+    x += 104 + gap;
   }
   return sheet;
 }

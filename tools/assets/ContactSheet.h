@@ -14,4 +14,8 @@ namespace halvena::assets {
 // both tab shapes.
 QImage WindowSheet(const TScreenClass& screenClass);
 
+// The intro and about pictures in true colour and in both 8-bit forms, the window icon at its
+// sizes and the three dialog buttons with captions, on the dialog colour.
+QImage PictureSheet();
+
 }  // namespace halvena::assets

@@ -3,7 +3,7 @@
 //                                     halvena_resources.qrc
 //   halvena-assets skins PROGRAMDIR   the skins under I/B/ and the dialog buttons under I/
 //   halvena-assets sheet FOLDER       contact sheets to look at: sheet6x4.png, sheet8x6.png,
-//                                     sheet10x7.png
+//                                     sheet10x7.png and pictures.png
 #include <QGuiApplication>
 #include <QString>
 #include <cstdio>
@@ -11,8 +11,11 @@
 
 #include "ContactSheet.h"
 #include "Cursors.h"
+#include "DialogButtons.h"
 #include "Palettes.h"
 #include "PictureFolder.h"
+#include "Pictures.h"
+#include "Quantize.h"
 #include "ResourceSet.h"
 #include "ScrollBar.h"
 #include "Skins.h"
@@ -21,7 +24,29 @@ namespace {
 
 using namespace halvena::assets;
 
+// The intro and about pictures as 8-bit bitmaps: "<name>" with colours chosen for the picture,
+// "<name>256" with the 256-colour palette of the program, so that nothing shifts on a display
+// of 256 colours where that palette is realised.
+bool AddPalettedPictures(TResourceSet& set, const QString& name, const QImage& picture) {
+  const QString path = QStringLiteral("bitmaps/") + name;
+  return set.AddFile(path + QStringLiteral(".dib"),
+                     PalettedPicture(picture, PictureColors(picture, 256))) &&
+         set.AddFile(path + QStringLiteral("256.dib"),
+                     PalettedPicture(picture, Palette256Colors()));
+}
+
+bool AddWindowIcon(TResourceSet& set) {
+  for (const int size : {16, 32, 48, 64}) {
+    if (!set.AddImage(QStringLiteral("icons/MainIcon%1.png").arg(size), WindowIcon(size))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool WriteResources(TResourceSet& set) {
+  const QImage intro = IntroPicture();
+  const QImage about = AboutPicture();
   return set.AddFile(QStringLiteral("bitmaps/PAL16.dib"), Palette16Bitmap()) &&
          set.AddFile(QStringLiteral("bitmaps/PAL256.dib"), Palette256Bitmap()) &&
          set.AddImage(QStringLiteral("cursors/HandCursor.png"), HandCursor()) &&
@@ -29,6 +54,10 @@ bool WriteResources(TResourceSet& set) {
          set.AddImage(QStringLiteral("pictures/ScrollUp.png"), ScrollUp()) &&
          set.AddImage(QStringLiteral("pictures/ScrollThumb.png"), ScrollThumb()) &&
          set.AddImage(QStringLiteral("pictures/ScrollDown.png"), ScrollDown()) &&
+         AddPalettedPictures(set, QStringLiteral("Intro"), intro) &&
+         set.AddImage(QStringLiteral("pictures/IntroFormImg.png"), intro) &&
+         AddPalettedPictures(set, QStringLiteral("About"), about) &&
+         set.AddImage(QStringLiteral("pictures/AboutBoxImage.png"), about) && AddWindowIcon(set) &&
          set.WriteCollection(QStringLiteral("halvena_resources"));
 }
 
@@ -36,7 +65,10 @@ bool WriteSkins(TPictureFolder& folder) {
   for (const TSkinFile& file : SkinFiles()) {
     if (!folder.AddBmp(QStringLiteral("I/B/") + file.Name, file.Picture)) return false;
   }
-  return true;
+  return folder.AddBmp(QStringLiteral("I/butup.bmp"), DialogButton(TDialogButtonLook::Up)) &&
+         folder.AddBmp(QStringLiteral("I/butdown.bmp"), DialogButton(TDialogButtonLook::Down)) &&
+         folder.AddBmp(QStringLiteral("I/butdisabled.bmp"),
+                       DialogButton(TDialogButtonLook::Disabled));
 }
 
 bool WriteSheets(TPictureFolder& folder) {
@@ -44,7 +76,7 @@ bool WriteSheets(TPictureFolder& folder) {
     const QString name = QStringLiteral("sheet") + screenClass.Suffix + QStringLiteral(".png");
     if (!folder.AddPng(name, WindowSheet(screenClass))) return false;
   }
-  return true;
+  return folder.AddPng(QStringLiteral("pictures.png"), PictureSheet());
 }
 
 int Fail(const QString& error) {
