@@ -36,14 +36,14 @@ QImage DialogButton(TDialogButtonLook look) {
   QLinearGradient fill(kBody.topLeft(), kBody.bottomLeft());
   switch (look) {
     case TDialogButtonLook::Up:
-      fill.setColorAt(0, Mix(kSage, kMist, 0.45));
-      fill.setColorAt(0.18, Mix(kSage, kDeep, 0.25));
-      fill.setColorAt(1, Mix(kDeep, kNight, 0.35));
+      fill.setColorAt(0, Mix(kSage, kMist, 0.4));
+      fill.setColorAt(0.16, Mix(kDeep, kSage, 0.1));
+      fill.setColorAt(1, Mix(kDeep, kNight, 0.5));
       break;
     case TDialogButtonLook::Down:
-      fill.setColorAt(0, Mix(kDeep, kNight, 0.6));
-      fill.setColorAt(0.3, Mix(kDeep, kNight, 0.3));
-      fill.setColorAt(1, Mix(kDeep, kSage, 0.3));
+      fill.setColorAt(0, Mix(kDeep, kNight, 0.7));
+      fill.setColorAt(0.3, Mix(kDeep, kNight, 0.4));
+      fill.setColorAt(1, kDeep);
       break;
     case TDialogButtonLook::Disabled:
       fill.setColorAt(0, Mix(kSage, kWindow, 0.7));

@@ -62,12 +62,20 @@ QVector<QRgb> PictureColors(const QImage& image, int count) {
     if (pick == boxes.size()) break;  // every box holds one colour only
     const TBox box = boxes[pick];
     const auto channel = static_cast<std::size_t>(WidestChannel(colors, box).first);
-    const std::size_t middle = box.begin + (box.end - box.begin) / 2;
-    std::nth_element(
-        colors.begin() + static_cast<std::ptrdiff_t>(box.begin),
-        colors.begin() + static_cast<std::ptrdiff_t>(middle),
-        colors.begin() + static_cast<std::ptrdiff_t>(box.end),
-        [channel](const TColor& a, const TColor& b) { return a[channel] < b[channel]; });
+    const auto begin = colors.begin() + static_cast<std::ptrdiff_t>(box.begin);
+    const auto end = colors.begin() + static_cast<std::ptrdiff_t>(box.end);
+    std::sort(begin, end,
+              [channel](const TColor& a, const TColor& b) { return a[channel] < b[channel]; });
+    // Split at the median value, keeping equal values on one side, so that one colour never
+    // ends up in two boxes.
+    const int median = (*(begin + (end - begin) / 2))[channel];
+    auto split = std::lower_bound(
+        begin, end, median, [channel](const TColor& a, int value) { return a[channel] < value; });
+    if (split == begin) {
+      split = std::upper_bound(
+          begin, end, median, [channel](int value, const TColor& a) { return value < a[channel]; });
+    }
+    const auto middle = static_cast<std::size_t>(split - colors.begin());
     boxes[pick] = {box.begin, middle};
     boxes.push_back({middle, box.end});
   }

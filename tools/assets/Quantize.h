@@ -13,7 +13,8 @@
 namespace halvena::assets {
 
 // At most `count` colours that represent `image` well (median cut: the colour box with the
-// widest spread is split at its median until there are `count` boxes; each box gives its mean).
+// widest spread is split at its median value until there are `count` boxes; each box gives its
+// mean). A picture of at most `count` colours keeps them exactly.
 QVector<QRgb> PictureColors(const QImage& image, int count);
 
 // The palette index of every pixel of `image`, top row first, choosing the nearest colour of

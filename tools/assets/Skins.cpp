@@ -153,19 +153,19 @@ QImage PanelSkin(const TScreenClass& screenClass, bool left) {
   const QPainterPath shape = PanelShape(size);
   const QRectF box = shape.boundingRect();
   QLinearGradient fill(box.topLeft(), box.bottomLeft());
-  fill.setColorAt(0, Mix(kPanel, Qt::white, 0.24));
-  fill.setColorAt(0.5, kPanel);
-  fill.setColorAt(1, Mix(kPanel, Qt::black, 0.2));
+  fill.setColorAt(0, Mix(kPanel, Qt::white, 0.1));
+  fill.setColorAt(0.06, Mix(kPanel, Qt::black, 0.24));
+  fill.setColorAt(1, Mix(kPanel, Qt::black, 0.3));
   painter.setPen(Qt::NoPen);
   painter.setBrush(fill);
   painter.drawPath(shape);
   // The light falls from the side of the panel that faces the middle of the window.
   QRadialGradient sheen(left ? box.topLeft() : box.topRight(), box.width() * 0.9);
-  sheen.setColorAt(0, QColor(255, 255, 255, 50));
+  sheen.setColorAt(0, QColor(255, 255, 255, 16));
   sheen.setColorAt(1, QColor(255, 255, 255, 0));
   painter.setBrush(sheen);
   painter.drawPath(shape);
-  Grain(painter, shape, 5);
+  Grain(painter, shape, 3);
 
   // Edges inside the shape, which the window shape cuts without smoothing.
   const auto inset = [&](double by) {
@@ -197,9 +197,9 @@ QImage TabGlyph(const TScreenClass& screenClass, TTabGroup group, bool down) {
 
   QLinearGradient body(0, 0, 0, h);
   if (down) {
-    body.setColorAt(0, Mix(kSage, kMist, 0.25));
-    body.setColorAt(0.12, Mix(kSage, kDeep, 0.3));
-    body.setColorAt(0.6, kDeep);
+    body.setColorAt(0, Mix(kSage, kMist, 0.2));
+    body.setColorAt(0.1, Mix(kDeep, kSage, 0.15));
+    body.setColorAt(0.6, Mix(kDeep, kNight, 0.3));
     body.setColorAt(1, kNight);
   } else {
     body.setColorAt(0, Qt::white);
