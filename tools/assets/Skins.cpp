@@ -138,6 +138,14 @@ QImage WindowSkin(const TScreenClass& screenClass) {
            true, scale);
   WellBand(painter, RoundedRect(right, radius), screenClass.Zoom(kRightToolsTop), right.bottom(),
            false, scale);
+
+  // The window has no border of its own: a dark edge with a light line inside frames it.
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(kNight);
+  painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+  painter.setPen(QColor(255, 255, 255, 50));
+  painter.drawRect(QRect(QPoint(0, 0), size).adjusted(1, 1, -2, -2));
   return image;
 }
 
