@@ -121,12 +121,22 @@ void TCover::Cover(int region, std::vector<TRegionRect>& out) {
 }  // namespace
 
 std::vector<TRegionRect> CoverRegions(const TFigureScene& scene) {
+  // Each cell takes the region drawn at most of its points, so that a sliver thinner than a
+  // cell does not claim it.
+  const std::size_t regionCount = scene.Model().Regions.size();
   std::vector<int> labels(std::size_t(kColumns) * kRows);
-  std::vector<int> area(scene.Model().Regions.size(), 0);
+  std::vector<int> area(regionCount, 0);
+  std::vector<int> votes(regionCount + 1);
   for (int y = 0; y < kRows; ++y) {
     for (int x = 0; x < kColumns; ++x) {
+      std::fill(votes.begin(), votes.end(), 0);
+      for (int j = 0; j < kCoverCell; ++j) {
+        for (int i = 0; i < kCoverCell; ++i) {
+          ++votes[scene.RegionAt(x * kCoverCell + i + 0.5, y * kCoverCell + j + 0.5) + 1];
+        }
+      }
       const int region =
-          scene.RegionAt(x * kCoverCell + kCoverCell / 2.0, y * kCoverCell + kCoverCell / 2.0);
+          static_cast<int>(std::max_element(votes.begin(), votes.end()) - votes.begin()) - 1;
       labels[std::size_t(y) * kColumns + x] = region;
       if (region >= 0) ++area[region];
     }

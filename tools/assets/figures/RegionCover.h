@@ -1,8 +1,9 @@
 // The region rectangles of the anatomy query files. One view of the figure is cut into cells
-// of the reference frame, each named by the region drawn at its centre; every region's cells
-// are then covered by rectangles, small regions first, so that the first rectangle holding a
-// point (the way the program looks regions up) names the region drawn there, give or take one
-// cell at a region's edge. Plain functions; safe to call on several threads at once.
+// of the reference frame, each named by the region drawn at most of its points; every
+// region's cells are then covered by rectangles, small regions first, so that the first
+// rectangle holding a point (the way the program looks regions up) names the region drawn
+// there, give or take one cell at a region's edge. Plain functions; safe to call on several
+// threads at once.
 #pragma once
 
 #include <string>
