@@ -45,6 +45,7 @@ struct TSample {
   int Inner = -1;     // the solid in front under the skin
   int InnerKey = -1;  // what the outlines separate: the organ's region, -2 for bone, -1 none
   bool Skin = false;
+  int SkinRegion = -1;  // the region of the nearest skin solid
   double Depth = 0;
   TColour Under;  // what lies under the skin
   TColour SkinColour;
@@ -59,6 +60,7 @@ TSample Shade(const TFigureScene& scene, double x, double y) {
   s.Skin = t.Skin.Solid >= 0;
   if (s.Skin) {
     const TSolid& skin = solids[t.Skin.Solid];
+    s.SkinRegion = skin.Region;
     const double diffuse = std::max(0.0, Dot(t.Skin.Normal, kLight));
     const double facing = std::clamp(t.Skin.Normal.Z, 0.0, 1.0);
     s.SkinColour = Scaled(FromRgb(skin.Colour), 0.62 + 0.45 * diffuse);
@@ -101,10 +103,11 @@ QImage RenderFigure(const TFigureScene& scene, int width, int height) {
   }
 
   auto at = [&](int x, int y) -> const TSample& { return samples[std::size_t(y) * sw + x]; };
-  // Whether a neighbour lies across an outline: the body's silhouette, or a change of what lies
-  // under the skin (another region, or another solid clearly nearer or farther).
+  // Whether a neighbour lies across an outline: the body's silhouette and the edges of skin
+  // parts of their own (a hand, a breast), or a change of what lies under the skin (another
+  // region, or another solid clearly nearer or farther).
   auto silhouette = [](const TSample& a, const TSample& b) {
-    return a.Skin != b.Skin || (!a.Skin && a.Inner != b.Inner);
+    return a.Skin != b.Skin || a.SkinRegion != b.SkinRegion || (!a.Skin && a.Inner != b.Inner);
   };
   auto inner = [](const TSample& a, const TSample& b) {
     if (a.InnerKey != b.InnerKey) return true;
