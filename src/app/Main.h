@@ -1,0 +1,187 @@
+// TMainForm: the program's one main window, a borderless skinned window designed for 640 × 480
+// and zoomed to the screen-size class of the display, with every control of the design, the
+// state the handlers share, its skins and window shapes, the dictionary and the two anatomy
+// line lists. User-interface thread only.
+//
+// The window's handlers are members of this class; the ones of the window chrome live in
+// MainChrome.cpp.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegion>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "BaseBtn.h"
+#include "Bk.h"
+#include "CTxtCtrl.h"
+#include "FormControls.h"
+#include "Gauges.h"
+#include "IDbRecs.h"
+#include "PMultiImage.h"
+#include "ProImg.h"
+#include "StringList.h"
+
+namespace halvena {
+
+// The screen-size class of the main window: 0, 1 or 2 (skins "6x4", "8x6", "10x7").
+extern std::uint8_t ScreenClass;
+
+// The start options, fixed for the program: adapt the main window to the screen size, and show
+// the intro window during start-up.
+constexpr std::uint8_t soAdaptToScreen = 1;
+constexpr std::uint8_t soShowIntro = 2;
+constexpr std::uint8_t StartOptions = 7;
+
+// The two groups of tab buttons: the left group widens to the right, the right group to the
+// left.
+enum class TTabGroup { Left, Right };
+
+class TMainForm : public QWidget {
+ public:
+  // Builds the window (the create handler): decides the screen-size class and zooms the design,
+  // centres the window, loads the skins, shapes the tab buttons and pop-up panels, loads the
+  // dictionary (with the intro window's gauge while there is one) and the anatomy query files.
+  // On a screen too small for the design it stops at once: ScreenTooSmall() tells, and the
+  // program ends with exit code 1. The window is not shown.
+  TMainForm();
+  // The destruction: releases the tab-button shapes.
+  ~TMainForm() override;
+  TMainForm(const TMainForm&) = delete;
+  TMainForm& operator=(const TMainForm&) = delete;
+
+  bool ScreenTooSmall() const { return FScreenTooSmall; }
+
+  // Loads the skin image "I\B\" + stem + the class suffix into `target`; a missing or unreadable
+  // file leaves `target` empty.
+  void LoadSkin(const std::string& stem, TPicture& target);
+  // Loads the up glyph ("bil" or "bir") and then the down glyph ("bol" or "bor") of a tab
+  // button of `group`; true when both were loaded. Without an up glyph the down glyph is not
+  // tried.
+  bool LoadTabGlyphs(TBaseBtn* button, TTabGroup group);
+
+  // The handler of the message a later start sends: brings the window to the front, restored
+  // when it was minimised. Does nothing once the window is closing.
+  void WMShowInstance();
+
+  // Window chrome: the drag handlers of the window, `Bk` and `CaptionLbl`; (X, Y) are in the
+  // sender's coordinates and `Shift` holds the mouse buttons down during the event.
+  void FormMouseDown(QObject* Sender, TMouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  void FormMouseMove(QObject* Sender, Qt::MouseButtons Shift, int X, int Y);
+  void FormMouseUp(QObject* Sender, TMouseButton Button, Qt::MouseButtons Shift, int X, int Y);
+  void MinimizeBtnClick(TGraphicControl* Sender);
+  void QuitBtnClick(TGraphicControl* Sender);
+  // Minimises the program with its task-bar entry.
+  void AppMinimize();
+  // Restores the program and brings the window to the front.
+  void AppRestore();
+
+  // Runs after the close query let the window close; the program entry ends the message loop
+  // with it.
+  std::function<void()> OnClosed;
+
+  // The image loader behind LoadSkin and LoadTabGlyphs.
+  TPMultiImage anImage;
+
+  // Components, all owned by the window through their parents. BaseBtns[0] is `BaseBtn2`
+  // ("A"), BaseBtns[25] is `BaseBtn27` ("Z").
+  TPanel* MainFormPanel;
+  TBkControl* Bk;
+  QLabel* LstHeaderBk;
+  QLabel* LstHeader;
+  GTextControl* ContentLst;
+  QLabel* ContentLstLbl;
+  TProportionalImage* BodyImage;
+  QLabel* QueryResultsLstLbl;
+  GTextControl* QueryResultsLst;
+  QLabel* AnatomicExpLbl;
+  TBaseBtn* RotateLeftBtn;
+  TBaseBtn* RotateRightBtn;
+  TBaseBtn* GenderBtn;
+  QLabel* SearchEditLbl;
+  QLineEdit* SearchEdit;
+  QLabel* SearchEditExpLbl;
+  TGauge* SearchGauge;
+  TBaseBtn* ContentBtn;
+  TBaseBtn* AnatomicBtn;
+  TBaseBtn* SearchBtn;
+  TBaseBtn* GoToBtn;
+  TBaseBtn* SeeAlsoBtn;
+  TBaseBtn* ToClipBrdBtn;
+  TBaseBtn* PrintBtn;
+  std::array<TBaseBtn*, 26> BaseBtns;
+  QLabel* iDbRecHeaderLblBk;
+  QLabel* iDbRecHeaderLbl;
+  GTextControl* iDbRecText;
+  TPanel* GoToPnl;
+  TBkControl* GoToPnlBk;
+  QLabel* GoToPnlHeader;
+  GTextControl* GoToLst;
+  TPanel* SeeAlsoPnl;
+  TBkControl* SeeAlsoPnlBk;
+  QLabel* SeeAlsoPnlHeader;
+  GTextControl* SeeAlsoLst;
+  QLabel* CaptionLblBk;
+  QLabel* CaptionLbl;
+  TBaseBtn* InfoBtn;
+  TBaseBtn* HelpBtn;
+  TBaseBtn* MinimizeBtn;
+  TBaseBtn* QuitBtn;
+  TPanel* HintPnl;
+
+  // State that the handlers read and write.
+  std::unique_ptr<TIDbRecFile> RecFile;           // null once the close query released it
+  std::int32_t CurrentRecId = 0;                  // Id of the entry on screen, 0 for none
+  std::uint8_t ViewMode = 1;                      // 1 contents, 2 anatomy, 4 search
+  std::int32_t BodyView = 0;                      // view of the body figure, 0 to 15
+  std::unique_ptr<TStringList> FemaleQueryLines;  // lines of d\qf.dat
+  std::unique_ptr<TStringList> MaleQueryLines;    // lines of d\qm.dat
+  // The tab-button shapes; the buttons hold pointers to them.
+  std::unique_ptr<QRegion> ModeBtnHotRgn;
+  std::unique_ptr<QRegion> ModeBtnRgn;
+  std::unique_ptr<QRegion> ToolBtnHotRgn;
+  std::unique_ptr<QRegion> ToolBtnRgn;
+  // The shapes given to the pop-up panels.
+  QRegion GoToPnlRgn;
+  QRegion SeeAlsoPnlRgn;
+  // Screen position of the mouse last seen during a window drag; 0, 0 when none started.
+  std::int32_t DragStartX = 0;
+  std::int32_t DragStartY = 0;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void CreateComponents();
+  void CreateTitleButtons();
+  void CreateTabButtons();
+  void CreateLetterButtons();
+  void CreateLists();
+  void CreatePanels();
+  void ZoomControls(QWidget* parent, int m, int d);
+  void SetUpTabButton(TBaseBtn* button, TTabGroup group);
+  // Reads the skin image of `stem` into `target`; false, leaving `target` alone, when there is
+  // no picture.
+  bool ReadSkin(const std::string& stem, TPicture& target);
+  void FormShow();
+  // Shows the pointer of `slot` over the controls the window is dragged by.
+  void ShowDragPointer(int slot);
+  // Hands the mouse events of `Bk` and `CaptionLbl` to the drag handlers.
+  bool RouteDragMouse(QObject* watched, QEvent* event);
+
+  bool FScreenTooSmall = false;
+  // Set by the close query; from then on no handler runs.
+  bool FClosing = false;
+};
+
+}  // namespace halvena
