@@ -8,7 +8,7 @@ namespace halvena::figures {
 namespace {
 
 // Lines of sight per pixel along each axis.
-constexpr int kSamples = 4;
+constexpr int kSamples = 3;
 // Outlines are drawn where this many samples away the picture shows something else.
 constexpr int kOutlineReach = 2;
 // Two solids of one region meet in an outline only where their depths differ by this much.
@@ -104,7 +104,7 @@ QImage RenderFigure(const TFigureScene& scene, int width, int height) {
 
   auto at = [&](int x, int y) -> const TSample& { return samples[std::size_t(y) * sw + x]; };
   // Whether a neighbour lies across an outline: the body's silhouette and the edges of skin
-  // parts of their own (a hand, a breast), or a change of what lies under the skin (another
+  // parts of their own (a hand, a foot), or a change of what lies under the skin (another
   // region, or another solid clearly nearer or farther).
   auto silhouette = [](const TSample& a, const TSample& b) {
     return a.Skin != b.Skin || a.SkinRegion != b.SkinRegion || (!a.Skin && a.Inner != b.Inner);

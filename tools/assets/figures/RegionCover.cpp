@@ -130,9 +130,9 @@ std::vector<TRegionRect> CoverRegions(const TFigureScene& scene) {
   for (int y = 0; y < kRows; ++y) {
     for (int x = 0; x < kColumns; ++x) {
       std::fill(votes.begin(), votes.end(), 0);
-      for (int j = 0; j < kCoverCell; ++j) {
-        for (int i = 0; i < kCoverCell; ++i) {
-          ++votes[scene.RegionAt(x * kCoverCell + i + 0.5, y * kCoverCell + j + 0.5) + 1];
+      for (int j = 0; j < kCoverCell; j += 2) {
+        for (int i = 0; i < kCoverCell; i += 2) {
+          ++votes[scene.RegionAt(x * kCoverCell + i + 1, y * kCoverCell + j + 1) + 1];
         }
       }
       const int region =
