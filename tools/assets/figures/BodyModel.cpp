@@ -90,8 +90,8 @@ bool TModelParser::Parse(std::string_view text, std::string& error) {
   for (std::size_t i = 0; i < FModel.Regions.size(); ++i) {
     if (!FRegionUsed[i]) {
       FLine = FRegionLine[i];
-      error = FFile + ":" + std::to_string(FLine) + ": region \"" + FModel.Regions[i].Name +
-              "\" is named by no solid";
+      Fail("region \"" + FModel.Regions[i].Name + "\" is named by no solid");
+      error = FError;
       return false;
     }
   }
@@ -160,7 +160,6 @@ bool TModelParser::ParseSolid(std::string_view line) {
   if (tokens.size() < 2) return Fail("a solid needs a layer and a shape");
 
   TSolid solid;
-  solid.Line = FLine;
   if (tokens[0] == "skin") {
     solid.Layer = TLayer::Skin;
   } else if (tokens[0] == "zone") {

@@ -40,7 +40,6 @@ struct TSolid {
   TVec3 End;
   double R1 = 0;
   double R2 = 0;
-  int Line = 0;  // line of the model file, for messages
 };
 
 struct TRegion {
