@@ -239,22 +239,24 @@ void GCustomTextControl::ScrollStep(QPoint pointer) {
   }
 }
 
-void GCustomTextControl::RedrawRow(int index, TOwnerDrawState state, bool withScrollBar) {
+void GCustomTextControl::RedrawRow(int index, TOwnerDrawState state) {
   const TRect row = ItemRect(index);
   PaintPart(row.ToQRect(), [&] {
     DrawItem(index, row, state);
-    if (withScrollBar && ScrollBarActive()) DrawScrollBar();
   });
+}
+
+void GCustomTextControl::RedrawScrollBar() {
+  if (!ScrollBarActive()) return;
+  const QRect column(width() - FScrollWidth, 0, FScrollWidth, height());
+  PaintPart(column, [&] { DrawScrollBar(); });
 }
 
 void GCustomTextControl::ClearHot() {
   const int old = FHotIndex;
-  if (old != FItemIndex) RedrawRow(old, 0, false);
+  if (old != FItemIndex) RedrawRow(old, 0);
   FHotIndex = -1;
-  if (ScrollBarActive()) {
-    const QRect column(width() - FScrollWidth, 0, FScrollWidth, height());
-    PaintPart(column, [&] { DrawScrollBar(); });
-  }
+  RedrawScrollBar();
 }
 
 void GCustomTextControl::MouseMove(TShiftState shift, int x, int y) {
@@ -275,9 +277,11 @@ void GCustomTextControl::MouseMove(TShiftState shift, int x, int y) {
       const int i = ItemAtPoint(QPoint(x, y));
       if (i >= 0 && i < count && i != FItemIndex && i != FHotIndex) {
         const int old = FHotIndex;
-        if (old >= 0 && old != FItemIndex) RedrawRow(old, 0, false);
+        if (old >= 0 && old != FItemIndex) RedrawRow(old, 0);
         FHotIndex = i;
-        RedrawRow(i, odHot, true);
+        RedrawRow(i, odHot);
+        // Both rows may have drawn over the scroll bar.
+        RedrawScrollBar();
       }
     } else if (FHotIndex != -1) {
       ClearHot();

@@ -107,8 +107,10 @@ class GCustomTextControl : public GGraphicControl {
   void ScrollStep(QPoint pointer);
   // Redraws the hot row plainly (unless it is the selected one) and forgets it.
   void ClearHot();
-  // Draws a row (and the scroll bar after it, when `withScrollBar`) at once.
-  void RedrawRow(int index, TOwnerDrawState state, bool withScrollBar);
+  // Draws a row at once.
+  void RedrawRow(int index, TOwnerDrawState state);
+  // Draws the scroll bar at once, when it is active.
+  void RedrawScrollBar();
 
   bool FHotable = true;
   TStringList FItems;

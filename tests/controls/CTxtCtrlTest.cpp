@@ -201,6 +201,17 @@ TEST_F(ListTest, HotTrackingRedrawsOnlyTheTwoRowsConcerned) {
   EXPECT_EQ(calls, (std::vector<Call>{{2, 0}}));
 }
 
+TEST_F(ListTest, HotRowsLeaveTheScrollBarWhole) {
+  Fill(20);
+  TPicture thumb;
+  thumb.SetBitmap(SolidImage(4, 4, Qt::green));
+  list.SetScrollImage(thumb);
+  ASSERT_TRUE(ShowAndWait(list));
+  Move(QPoint(10, 20));  // item 1, beside the thumb (rows 16 to 31)
+  Move(QPoint(10, 36));  // item 2: item 1 is drawn plainly again, over the thumb too
+  EXPECT_EQ(CountColour(Shown(), QRect(105, 16, 16, 16), Qt::green), 256);
+}
+
 TEST_F(ListTest, LeavingTheControlClearsTheHotRow) {
   Fill(4);
   ASSERT_TRUE(ShowAndWait(list));
