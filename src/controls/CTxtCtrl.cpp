@@ -242,6 +242,9 @@ void GCustomTextControl::ScrollStep(QPoint pointer) {
 void GCustomTextControl::RedrawRow(int index, TOwnerDrawState state) {
   const TRect row = ItemRect(index);
   PaintPart(row.ToQRect(), [&] {
+    // A part has a canvas of its own: the rows drawn here get the font a whole paint gives
+    // them.
+    if (!OnDrawItem) Canvas()->Font.Assign(Font());
     DrawItem(index, row, state);
   });
 }

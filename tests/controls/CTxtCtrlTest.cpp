@@ -212,6 +212,18 @@ TEST_F(ListTest, HotRowsLeaveTheScrollBarWhole) {
   EXPECT_EQ(CountColour(Shown(), QRect(105, 16, 16, 16), Qt::green), 256);
 }
 
+TEST_F(ListTest, HotRowsKeepTheListFontWithoutOwnerDrawing) {
+  list.OnDrawItem = nullptr;
+  list.Font().SetColor(Qt::red);
+  Fill(4);
+  ASSERT_TRUE(ShowAndWait(list));
+  Move(QPoint(12, 22));
+  ASSERT_EQ(list.HotIndex(), 1);
+  const QImage shown = Shown();
+  EXPECT_GT(CountColour(shown, QRect(0, 16, 121, 16), Qt::red), 0);
+  EXPECT_EQ(CountColour(shown, QRect(0, 16, 121, 16), Qt::black), 0);
+}
+
 TEST_F(ListTest, LeavingTheControlClearsTheHotRow) {
   Fill(4);
   ASSERT_TRUE(ShowAndWait(list));
