@@ -181,12 +181,15 @@ void TGauge::PaintKind(TCanvas& canvas, const TRect& area) const {
       canvas.Brush.SetColor(FBackColor);
       canvas.Ellipse({L, T, w, h});
       if (p > 0) {
+        // Halves of a pixel size are whole pixels, truncated.
+        const int middleX = w / 2;
+        const int middleY = h / 2;
         const double a = (p / 50.0 + 0.5) * M_PI;
         canvas.Brush.SetColor(FForeColor);
-        canvas.Pie({L, T, w, h},
-                   QPoint(RoundEven((1 - std::cos(a)) * (w / 2.0)),
-                          RoundEven((1 - std::sin(a)) * (h / 2.0))),
-                   QPoint(RoundEven(w / 2.0), 0));
+        canvas.Pie(
+            {L, T, w, h},
+            QPoint(RoundEven((1 - std::cos(a)) * middleX), RoundEven((1 - std::sin(a)) * middleY)),
+            QPoint(middleX, 0));
       }
       break;
     }

@@ -146,6 +146,21 @@ TEST(GaugeTest, PieGrowsClockwiseFromTwelve) {
   EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));     // corner in the control's colour
 }
 
+TEST(GaugeTest, PieTwelveOClockTruncatesHalfAnOddWidth) {
+  TGauge gauge;  // 100 × 100 with a border: the ellipse (1, 1)-(99, 99), w = h = 99
+  gauge.SetShowText(false);
+  gauge.SetKind(TGaugeKind::gkPie);
+  gauge.SetForeColor(Qt::blue);
+  gauge.SetBackColor(Qt::yellow);
+  gauge.SetProgress(25);
+  const QImage image = Render(gauge);
+  // Twelve o'clock is the radial through (99 / 2, 0) = (49, 0), a little left of the centre
+  // (50, 50), so the quarter reaches into the column left of the middle near the top.
+  EXPECT_EQ(image.pixelColor(48, 10), QColor(Qt::blue));
+  EXPECT_EQ(image.pixelColor(46, 10), QColor(Qt::yellow));
+  EXPECT_EQ(image.pixelColor(75, 25), QColor(Qt::blue));
+}
+
 TEST(GaugeTest, NeedleSwingsFromLeftThroughTheTop) {
   TGauge gauge;
   gauge.resize(101, 51);
