@@ -116,6 +116,7 @@ done <<'SIZES'
 1280x1024 128 128 1024 768
 1600x900 288 66 1024 768
 SIZES
+check "the window's X11 class is Halvena" test -n "$(xdotool search --onlyvisible --class '^Halvena$')"
 
 start_screen 600x800
 "$program" >/dev/null 2>&1 &
