@@ -7,6 +7,7 @@
 #include "AppTesting.h"
 #include "Intro.h"
 #include "RecWriter.h"
+#include "TabRegions.h"
 
 namespace halvena {
 namespace {
@@ -52,9 +53,7 @@ TEST_P(MainFormClasses, BuildsTheWindowForTheScreen) {
   EXPECT_EQ(form.GoToBtn->ClipRegion(), form.ToolBtnRgn.get());
   EXPECT_TRUE(form.ContentBtn->Caption().isEmpty());
   EXPECT_FALSE(form.ContentBtn->ButtonIsDown());
-  EXPECT_EQ(form.ViewMode, 1);
-  EXPECT_EQ(form.BodyView, 0);
-  EXPECT_EQ(form.CurrentRecId, 0);
+  EXPECT_EQ(form.GoToPnl->mask(), PanelRegion(form.GoToPnl->width(), form.GoToPnl->height()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -150,15 +149,6 @@ TEST_F(MainFormTest, TabButtonsPaintOnlyInsideTheirShape) {
   EXPECT_EQ(right.pixelColor(20, 8), QColor(Qt::blue));
 }
 
-TEST_F(MainFormTest, PopUpPanelsAreRounded) {
-  SetDisplay(800, 600, 32);
-  TMainForm form;
-  EXPECT_EQ(form.GoToPnl->mask(), form.GoToPnlRgn);
-  EXPECT_EQ(form.SeeAlsoPnl->mask(), form.SeeAlsoPnlRgn);
-  EXPECT_FALSE(form.GoToPnlRgn.contains(QPoint(4, 4)));
-  EXPECT_TRUE(form.GoToPnlRgn.contains(QPoint(78, 55)));
-}
-
 TEST_F(MainFormTest, BackgroundDependsOnTheDisplayDepth) {
   const struct {
     int Bits;
@@ -172,31 +162,6 @@ TEST_F(MainFormTest, BackgroundDependsOnTheDisplayDepth) {
     EXPECT_EQ(window.pixelColor(610, 300), c.Colour);
     EXPECT_EQ(form.SearchEdit->palette().color(QPalette::Base), c.Colour);
   }
-}
-
-TEST_F(MainFormTest, InventoryKeepsTheDesign) {
-  SetDisplay(800, 600, 32);
-  TMainForm form;
-  EXPECT_EQ(form.BaseBtns[0]->Caption(), QStringLiteral("A"));
-  EXPECT_EQ(form.BaseBtns[0]->geometry(), QRect(64, 339, 16, 18));
-  EXPECT_EQ(form.BaseBtns[9]->Caption(), QStringLiteral("J"));
-  EXPECT_EQ(form.BaseBtns[9]->geometry(), QRect(74, 354, 16, 18));
-  EXPECT_EQ(form.BaseBtns[25]->Caption(), QStringLiteral("Z"));
-  EXPECT_EQ(form.BaseBtns[25]->geometry(), QRect(206, 369, 16, 18));
-  EXPECT_EQ(form.BaseBtns[25]->toolTip(),
-            QStringLiteral("Sorteer de inhoudsopgave op de letter Z"));
-  for (TBaseBtn* letter : form.BaseBtns) EXPECT_FALSE(letter->isEnabled());
-  EXPECT_EQ(Tag(form.ContentLst), 1100);
-  EXPECT_EQ(Tag(form.SeeAlsoLst), 2100);
-  EXPECT_EQ(Tag(form.QuitBtn), 400);
-  EXPECT_TRUE(form.QueryResultsLst->isHidden());
-  EXPECT_TRUE(form.GoToPnl->isHidden());
-  EXPECT_TRUE(form.HintPnl->isHidden());
-  EXPECT_FALSE(form.iDbRecText->Hotable());
-  EXPECT_TRUE(form.ContentLst->Hotable());
-  EXPECT_EQ(form.iDbRecText->Font().Height(), -13);
-  EXPECT_EQ(form.QuitBtn->toolTip(), QStringLiteral("Halvena afsluiten"));
-  EXPECT_EQ(form.SearchEditExpLbl->text().left(22), QStringLiteral("Vul hierboven één of m"));
 }
 
 TEST_F(MainFormTest, LoadsTheDictionaryAndTheQueryLinesOnTheIntroGauge) {

@@ -39,24 +39,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   QPoint(63, 7), QPoint(63, 15), QPoint(1, 8), QPoint(-1, 8)}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(TabRegionZoom, CollapsedShapeMatchesTheCollapsedWidthAtEveryClass) {
-  // Full tab sizes after the zoom of the three classes, and their collapsed widths.
-  const struct {
-    int Width, Height, Collapsed;
-  } sizes[] = {{139, 17, 65}, {174, 21, 81}, {222, 27, 104}};
-  for (const auto& size : sizes) {
-    SCOPED_TRACE(size.Width);
-    for (TTabRegion kind : {TTabRegion::ModeBtnRgn, TTabRegion::ToolBtnRgn}) {
-      EXPECT_EQ(BuildTabRegion(kind, size.Width, size.Height).boundingRect(),
-                QRect(0, 0, size.Collapsed, size.Height));
-    }
-    for (TTabRegion kind : {TTabRegion::ModeBtnHotRgn, TTabRegion::ToolBtnHotRgn}) {
-      EXPECT_EQ(BuildTabRegion(kind, size.Width, size.Height).boundingRect(),
-                QRect(0, 0, size.Width, size.Height));
-    }
-  }
-}
-
 TEST(PanelShape, RoundedRectangleInsideThePanel) {
   const QRegion region = PanelRegion(156, 111);
   EXPECT_EQ(region.boundingRect(), QRect(4, 4, 149, 104));  // (4, 4) to (153, 108)
@@ -67,12 +49,6 @@ TEST(PanelShape, RoundedRectangleInsideThePanel) {
   EXPECT_TRUE(region.contains(QPoint(152, 55)));
   EXPECT_FALSE(region.contains(QPoint(153, 55)));
   EXPECT_FALSE(region.contains(QPoint(78, 3)));
-}
-
-TEST(PanelShape, DegenerateSizesGiveAnEmptyShape) {
-  EXPECT_TRUE(PanelRegion(7, 50).isEmpty());
-  EXPECT_TRUE(PanelRegion(0, 0).isEmpty());
-  EXPECT_TRUE(RoundRectRegion(QRect(0, 0, 10, 10), 40, 40).contains(QPoint(5, 5)));
 }
 
 }  // namespace

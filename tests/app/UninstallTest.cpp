@@ -77,10 +77,11 @@ TEST_F(UninstallRun, StartsTheRegisteredUninstallerInItsFolder) {
             "; written by the installation\r\n[Other]\r\nUninstallString=\"/bin/false\"\r\n"
             "[software\\microsoft\\windows\\currentversion\\uninstall\\HALVENA]\r\n"
             "DisplayName=Halvena\r\nuninstallstring=\"" +
-                script.toStdString() + "\" \"" + out.toStdString() + "\" two\r\n");
+                script.toStdString() + "\" \"" + out.toStdString() + "\" \"two words\" \"\"\r\n");
   RunUninstaller();
+  // The arguments split as a command line: quotes group and go, "" alone is an empty one.
   EXPECT_EQ(WaitForFile(out),
-            QFileInfo(script).path().toUtf8() + "\n[" + out.toUtf8() + "]\n[two]\n");
+            QFileInfo(script).path().toUtf8() + "\n[" + out.toUtf8() + "]\n[two words]\n[]\n");
 }
 
 TEST_F(UninstallRun, NothingRegisteredStartsNothing) {
