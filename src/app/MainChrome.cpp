@@ -11,17 +11,6 @@ namespace {
 // The top strip of the background and the title that looks grabbable.
 constexpr int kGrabStripHeight = 20;
 
-TMouseButton ButtonOf(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::RightButton:
-      return TMouseButton::mbRight;
-    case Qt::MiddleButton:
-      return TMouseButton::mbMiddle;
-    default:
-      return TMouseButton::mbLeft;
-  }
-}
-
 void ShowPointer(QObject* sender, int slot) {
   if (auto* widget = qobject_cast<QWidget*>(sender)) widget->setCursor(GlobalCursor(slot));
 }

@@ -8,8 +8,6 @@
 
 namespace halvena {
 
-namespace {
-
 TMouseButton ButtonOf(Qt::MouseButton button) {
   switch (button) {
     case Qt::RightButton:
@@ -20,8 +18,6 @@ TMouseButton ButtonOf(Qt::MouseButton button) {
       return TMouseButton::mbLeft;
   }
 }
-
-}  // namespace
 
 TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);

@@ -15,6 +15,9 @@
 namespace halvena {
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// The mouse button of a Qt event; every other button counts as the left one.
+TMouseButton ButtonOf(Qt::MouseButton button);
 using TShiftState = Qt::KeyboardModifiers;
 
 class TGraphicControl;
