@@ -1,12 +1,14 @@
 // The gallery: one window with every skinned control in its states, so that a person can look
-// at them (under Xvfb: tools/xshot). The pictures are drawn here; the scroll bar comes from
-// the program's resources.
+// at them (under Xvfb: tools/xshot). The sample pictures are drawn here; the scroll bar comes
+// from the program's resources, and the tab glyphs and the body figure are the program's own
+// skin and figure files beside the gallery.
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <filesystem>
 #include <string>
 
 #include "BaseBtn.h"
@@ -14,7 +16,9 @@
 #include "CTxtCtrl.h"
 #include "Display.h"
 #include "Gauges.h"
+#include "PMultiImage.h"
 #include "ProImg.h"
+#include "ProgramFolder.h"
 #include "Resources.h"
 
 namespace halvena {
@@ -47,18 +51,16 @@ QImage Glyph(QColor colour) {
   return image;
 }
 
-QImage Figure() {
-  QImage image(120, 180, QImage::Format_RGB32);
-  image.fill(QColor(235, 240, 236));
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setBrush(QColor(200, 120, 110));
-  painter.setPen(QPen(QColor(120, 60, 50), 2));
-  painter.drawEllipse(40, 10, 40, 40);
-  painter.drawRoundedRect(30, 55, 60, 80, 15, 15);
-  painter.drawRect(35, 135, 20, 40);
-  painter.drawRect(65, 135, 20, 40);
-  return image;
+// A picture file of the program folder, loaded the way the program loads its pictures; a null
+// image when the file is not there.
+QImage ProgramPicture(const char* windowsPath) {
+  const std::string path = ResolveProgramPath(windowsPath);
+  if (!std::filesystem::exists(path)) return {};
+  TPMultiImage loader;
+  loader.SetImageName(QString::fromStdString(path));
+  QImage picture = loader.Picture();
+  loader.SetImageName(QString());
+  return picture;
 }
 
 QLabel* Heading(QWidget* parent, const QString& text, int x, int y) {
@@ -220,7 +222,7 @@ void AddImage(QWidget* window) {
   image->setGeometry(10, 352, 240, 240);
   image->Background().Brush().SetColor(QColor(235, 240, 236));
   TPicture figure;
-  figure.SetBitmap(Figure());
+  figure.SetBitmap(ProgramPicture("i\\b\\f10x7\\f10x7_01"));
   image->SetImage(figure);
   image->SetText(QStringLiteral("Vrouw, vooraanzicht"));
 }
@@ -251,6 +253,39 @@ void AddGauges(QWidget* window) {
   Heading(window, QStringLiteral("zoekmeter, 58 × 17"), 345, 470);
 }
 
+// The tab buttons' skin glyphs filling the button, up and down, for the left and the right
+// group. The window cuts them to the collapsed or expanded tab shape; only the expanded (down)
+// tabs show their caption there.
+void AddTabs(QWidget* window) {
+  Heading(window, QStringLiteral("Tabknoppen met de skin van het programma (6x4)"), 280, 510);
+  const struct {
+    const char* glyph;
+    const char* caption;
+    bool down;
+    double captionX;
+  } tabs[] = {{"I\\B\\bil6x4", "", false, 0},
+              {"I\\B\\bol6x4", "Trefwoorden", true, 0.31},
+              {"I\\B\\bir6x4", "", false, 0},
+              {"I\\B\\bor6x4", "Afdrukken", true, 0.2}};
+  int y = 534;
+  for (const auto& tab : tabs) {
+    auto* button = new TBaseBtn(window);
+    button->setGeometry(280, y, 139, 17);
+    button->SetCaption(QString::fromUtf8(tab.caption));
+    button->SetCaptionXOffset(tab.captionX);
+    button->SetFaceVisible(false);
+    button->Font().SetColor(kSkinText);
+    button->Font().SetStyle(fsBold);
+    TPicture up, down;
+    up.SetBitmap(ProgramPicture(tab.glyph));
+    down.SetBitmap(ProgramPicture(tab.glyph));
+    button->SetGlyphUp(up);
+    button->SetGlyphDown(down);
+    button->SetButtonIsDown(tab.down);
+    y += 26;
+  }
+}
+
 }  // namespace
 }  // namespace halvena
 
@@ -277,6 +312,7 @@ int main(int argc, char** argv) {
   halvena::AddBackgrounds(&window);
   halvena::AddImage(&window);
   halvena::AddGauges(&window);
+  halvena::AddTabs(&window);
   window.show();
   return app.exec();
 }
