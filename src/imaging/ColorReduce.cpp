@@ -3,53 +3,73 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
-#include <unordered_map>
 #include <vector>
 
 namespace halvena {
 namespace {
 
-// Finds the nearest palette colour. Exact palette colours are looked up directly; any other
-// colour goes through a table of 32 x 32 x 32 cells filled on first use, so that the cost is
-// bounded by the number of cells and not by the number of pixels.
+int Squares(int a, int b, int c) {
+  return a * a + b * b + c * c;
+}
+
+int Distance(QRgb color, int r, int g, int b) {
+  return Squares(qRed(color) - r, qGreen(color) - g, qBlue(color) - b);
+}
+
+// Finds the nearest palette colour, the first of equal ones. The colours fall into boxes of
+// 8 x 8 x 8; on first use a box gets the palette entries that can be nearest to some colour
+// inside it, so that the cost is bounded by the number of boxes and not by that of pixels.
 class TNearestColor {
  public:
-  explicit TNearestColor(const QVector<QRgb>& palette) : FPalette(palette), FCells(kCells, -1) {
-    for (int i = static_cast<int>(palette.size()) - 1; i >= 0; --i) {
-      FExact[palette[i] & 0xFFFFFF] = i;
-    }
-  }
+  explicit TNearestColor(const QVector<QRgb>& palette) : FPalette(palette), FBoxes(kBoxes) {}
 
   int Index(int r, int g, int b) {
-    const auto exact = FExact.find(static_cast<QRgb>(r << 16 | g << 8 | b));
-    if (exact != FExact.end()) return exact->second;
-    const int cell = (r >> 3) << 10 | (g >> 3) << 5 | (b >> 3);
-    if (FCells[static_cast<std::size_t>(cell)] < 0) {
-      FCells[static_cast<std::size_t>(cell)] = Search((r & ~7) | 4, (g & ~7) | 4, (b & ~7) | 4);
-    }
-    return FCells[static_cast<std::size_t>(cell)];
-  }
-
- private:
-  static constexpr std::size_t kCells = 32 * 32 * 32;
-
-  int Search(int r, int g, int b) const {
-    int best = 0;
+    std::vector<int>& candidates = FBoxes[static_cast<std::size_t>(
+        (r >> kBoxShift) << 10 | (g >> kBoxShift) << 5 | (b >> kBoxShift))];
+    if (candidates.empty()) candidates = Candidates(r & ~kBoxMask, g & ~kBoxMask, b & ~kBoxMask);
+    int best = candidates.front();
     int bestDistance = std::numeric_limits<int>::max();
-    for (int i = 0; i < FPalette.size(); ++i) {
-      const int dr = qRed(FPalette[i]) - r;
-      const int dg = qGreen(FPalette[i]) - g;
-      const int db = qBlue(FPalette[i]) - b;
-      const int distance = dr * dr + dg * dg + db * db;
+    for (const int i : candidates) {
+      const int distance = Distance(FPalette[i], r, g, b);
       if (distance < bestDistance) best = i, bestDistance = distance;
     }
     return best;
   }
 
+ private:
+  static constexpr int kBoxShift = 3;
+  static constexpr int kBoxMask = (1 << kBoxShift) - 1;
+  static constexpr std::size_t kBoxes = 32 * 32 * 32;
+
+  // The entries, in palette order, that can be nearest to a colour of the box from (r, g, b) to
+  // (r + 7, g + 7, b + 7): those whose least distance to the box is within the smallest of the
+  // entries' greatest distances to it. Any other entry is farther from every colour of the box
+  // than the entry with that smallest greatest distance.
+  std::vector<int> Candidates(int r, int g, int b) const {
+    // Per channel, the least and the greatest difference between a value and the box's side.
+    const auto gap = [](int v, int low) { return std::max({low - v, 0, v - low - kBoxMask}); };
+    const auto reach = [](int v, int low) {
+      return std::max(std::abs(v - low), std::abs(v - low - kBoxMask));
+    };
+    std::vector<int> least(static_cast<std::size_t>(FPalette.size()));
+    int bound = std::numeric_limits<int>::max();
+    for (int i = 0; i < FPalette.size(); ++i) {
+      const QRgb c = FPalette[i];
+      least[static_cast<std::size_t>(i)] =
+          Squares(gap(qRed(c), r), gap(qGreen(c), g), gap(qBlue(c), b));
+      bound = std::min(bound, Squares(reach(qRed(c), r), reach(qGreen(c), g), reach(qBlue(c), b)));
+    }
+    std::vector<int> candidates;
+    for (int i = 0; i < FPalette.size(); ++i) {
+      if (least[static_cast<std::size_t>(i)] <= bound) candidates.push_back(i);
+    }
+    return candidates;
+  }
+
   const QVector<QRgb>& FPalette;
-  std::unordered_map<QRgb, int> FExact;
-  std::vector<int> FCells;
+  std::vector<std::vector<int>> FBoxes;
 };
 
 int Clamp(int v) {

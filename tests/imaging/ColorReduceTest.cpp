@@ -34,6 +34,38 @@ TEST(ColorReduce, PixelsTakeTheNearestOrExactColour) {
   EXPECT_EQ(out.pixelIndex(2, 0), 0);
 }
 
+TEST(ColorReduce, NearestIsExactBetweenCloseColours) {
+  // Colours a few steps apart, so that the nearest one changes inside every small box of
+  // colours; each pixel is checked against a plain search of the palette.
+  const QVector<QRgb> palette = {qRgb(0, 0, 0), qRgb(10, 0, 0),     qRgb(13, 5, 0),
+                                 qRgb(3, 3, 9), qRgb(200, 100, 47), qRgb(205, 103, 50)};
+  QImage image(64, 64, QImage::Format_RGB32);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      image.setPixel(
+          x, y,
+          y < 32 ? qRgb(x / 4, y / 2, x % 4 * 4) : qRgb(192 + x / 4, 96 + y / 8, 40 + x % 16));
+    }
+  }
+  const QImage out = ReduceToPalette(image, palette, false);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      const QRgb c = image.pixel(x, y);
+      int best = 0;
+      int bestDistance = 1 << 30;
+      for (int i = 0; i < palette.size(); ++i) {
+        const int dr = qRed(palette[i]) - qRed(c);
+        const int dg = qGreen(palette[i]) - qGreen(c);
+        const int db = qBlue(palette[i]) - qBlue(c);
+        if (dr * dr + dg * dg + db * db < bestDistance) {
+          best = i, bestDistance = dr * dr + dg * dg + db * db;
+        }
+      }
+      ASSERT_EQ(out.pixelIndex(x, y), best) << x << "," << y;
+    }
+  }
+}
+
 TEST(ColorReduce, DitherKeepsTheAverageOfAnArea) {
   const QVector<QRgb> blackWhite = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
   for (const int grey : {64, 128, 200}) {
