@@ -29,8 +29,9 @@ QImage DecodePalettedDib(const QByteArray& dib) {
     return {};
   }
   const std::int64_t width = core ? Le(dib, 4, 2) : static_cast<std::int32_t>(Le(dib, 4, 4));
+  // A core header's sizes are unsigned; only an information header stores rows top down.
   std::int64_t height =
-      core ? static_cast<std::int16_t>(Le(dib, 6, 2)) : static_cast<std::int32_t>(Le(dib, 8, 4));
+      core ? std::int64_t{Le(dib, 6, 2)} : std::int64_t{static_cast<std::int32_t>(Le(dib, 8, 4))};
   const int bits = static_cast<int>(core ? Le(dib, 10, 2) : Le(dib, 14, 2));
   if (bits != 1 && bits != 4 && bits != 8) return {};
   if (!core && Le(dib, 16, 4) != 0) return {};  // compressed

@@ -59,6 +59,18 @@ TEST(ResourceBitmap, CoreHeaderHasThreeByteColours) {
   EXPECT_EQ(image.colorTable(), (QVector<QRgb>{qRgb(0x30, 0x20, 0x10), qRgb(0x60, 0x50, 0x40)}));
   EXPECT_EQ(image.pixelIndex(0, 0) * 100 + image.pixelIndex(1, 0) * 10 + image.pixelIndex(2, 0),
             101);
+
+  // Its sizes are unsigned and its rows always run bottom up: 32769 rows, the last stored on top.
+  QByteArray tall;
+  PutLe(tall, 4, 12);
+  for (const int v : {1, 32769, 1, 1}) PutLe(tall, 2, v);
+  tall.append("\0\0\0\xFF\xFF\xFF", 6);
+  tall.append(QByteArray(4 * 32768, '\0'));
+  tall.append("\x80\0\0\0", 4);
+  const QImage tallImage = DecodePalettedDib(tall);
+  ASSERT_EQ(tallImage.size(), QSize(1, 32769));
+  EXPECT_EQ(tallImage.pixelIndex(0, 0), 1);
+  EXPECT_EQ(tallImage.pixelIndex(0, 32768), 0);
 }
 
 TEST(ResourceBitmap, UsedColoursSizeTheTableAndRowsFollowIt) {
