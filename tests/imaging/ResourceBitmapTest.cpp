@@ -34,14 +34,33 @@ const QVector<QRgb> kFour = {qRgb(1, 2, 3), qRgb(40, 50, 60), qRgb(200, 0, 0), q
 const QByteArray kRows("\x00\x01\x02\x00\x03\x07\x01\x00", 8);  // two rows of 3, padded
 
 TEST(ResourceBitmap, LoadsThePaletteBitmapsAndAnswersFalseForMissingOnes) {
+  // The standard colours at both ends of the 256-colour palette; the 16-colour palette is the
+  // first eight of them with silver, then the bright ones.
+  const QVector<QRgb> low = {qRgb(0, 0, 0),      qRgb(128, 0, 0),     qRgb(0, 128, 0),
+                             qRgb(128, 128, 0),  qRgb(0, 0, 128),     qRgb(128, 0, 128),
+                             qRgb(0, 128, 128),  qRgb(128, 128, 128), qRgb(192, 220, 192),
+                             qRgb(166, 202, 240)};
+  const QVector<QRgb> high = {qRgb(255, 251, 240), qRgb(160, 160, 164), qRgb(128, 128, 128),
+                              qRgb(255, 0, 0),     qRgb(0, 255, 0),     qRgb(255, 255, 0),
+                              qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255),
+                              qRgb(255, 255, 255)};
   QImage image;
   ASSERT_TRUE(LoadBitmapResource("PAL256", image));
   ASSERT_EQ(image.size(), QSize(10, 10));
   ASSERT_EQ(image.colorCount(), 256);
-  EXPECT_EQ(image.color(8), qRgb(192, 220, 192));
+  EXPECT_EQ(image.colorTable().mid(0, 10), low);
+  EXPECT_EQ(image.colorTable().mid(246), high);
+  const QList<int> reds = {0, 42, 51, 85, 102, 127, 153, 170, 204, 212, 255};
+  const QList<int> greens = {0, 31, 63, 95, 127, 159, 191, 204, 223, 255};
+  const QList<int> blues = {0, 85, 170, 255};
+  for (int i = 10; i < 246; ++i) {
+    const QRgb c = image.color(i);
+    EXPECT_TRUE(reds.contains(qRed(c)) && greens.contains(qGreen(c)) && blues.contains(qBlue(c)))
+        << i;
+  }
   EXPECT_EQ(image.pixelIndex(3, 2), 23);  // the pixels run through the palette
   ASSERT_TRUE(LoadBitmapResource("pal16", image));
-  EXPECT_EQ(image.colorCount(), 16);
+  EXPECT_EQ(image.colorTable(), low.mid(0, 8) + QVector<QRgb>{qRgb(192, 192, 192)} + high.mid(3));
 
   for (const char* name : {"ButUp256", "ButUp", "ButDisabled", ""}) {
     EXPECT_FALSE(LoadBitmapResource(QString::fromLatin1(name), image)) << name;
