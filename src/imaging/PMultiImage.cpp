@@ -20,11 +20,14 @@ bool ReadFile(const QString& name, QByteArray& bytes, QString& error) {
     error = kCannotOpen;
     return false;
   }
-  if (file.size() > kMaxFileBytes) {
+  // Read one byte past the limit rather than trust the size, which a device or a pipe does not
+  // give.
+  bytes = file.read(kMaxFileBytes + 1);
+  if (bytes.size() > kMaxFileBytes) {
+    bytes.clear();
     error = QString::fromLatin1(DecodeStatusText(TDecodeStatus::TooLarge));
     return false;
   }
-  bytes = file.readAll();
   return true;
 }
 

@@ -113,6 +113,13 @@ TEST_F(PMultiImageTest, BrokenFilesReportAndKeepWhatWasDecoded) {
   EXPECT_TRUE(loader.Picture().isNull());
   EXPECT_EQ(Load("huge", test::PcxHeader(test::TPcxLayout{5, 8, 1, 8000, 8000, 0, {}, {}})),
             (QStringList{"error: Image too large", "information: Reading pcx file failed"}));
+
+  // A file that never ends, whatever size the file system gives it.
+  ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("endless")));
+  messages.Shown.clear();
+  loader.SetImageName(dir.filePath("endless"));
+  EXPECT_EQ(messages.Shown, QStringList{"error: Image too large"});
+  EXPECT_TRUE(loader.Picture().isNull());
 }
 
 TEST_F(PMultiImageTest, PaletteDepthsDecodeAgainstThePalette) {
