@@ -71,7 +71,9 @@ bool TMainForm::RouteDragMouse(QObject* watched, QEvent* event) {
   if (mouse == nullptr) return false;
   const QPoint at = mouse->position().toPoint();
   switch (event->type()) {
+    // The second press of a double click is a press like any other.
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
       FormMouseDown(watched, ButtonOf(mouse->button()), mouse->buttons(), at.x(), at.y());
       return true;
     case QEvent::MouseMove:

@@ -51,6 +51,24 @@ TEST_F(MainChromeTest, LeftDragByBackgroundOrTitleMovesTheWindowByTheMouse) {
   }
 }
 
+TEST_F(MainChromeTest, DragThatStartsWithADoubleClickMovesTheWindowByTheMouse) {
+  for (QWidget* sender :
+       {static_cast<QWidget*>(FForm->Bk), static_cast<QWidget*>(FForm->CaptionLbl)}) {
+    SCOPED_TRACE(sender == FForm->Bk ? "Bk" : "CaptionLbl");
+    const QPoint before = FForm->pos();
+    const QPoint press(60, 8);
+    SendMouse(sender, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(sender, QEvent::MouseButtonRelease, press, Qt::LeftButton, Qt::NoButton);
+    // The second press of a double click arrives as a double click of its own.
+    FForm->HintPnl->show();
+    SendMouse(sender, QEvent::MouseButtonDblClick, press, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(FForm->HintPnl->isHidden());
+    SendMouse(sender, QEvent::MouseMove, press + QPoint(30, -10), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(FForm->pos(), before + QPoint(30, -10));
+    SendMouse(sender, QEvent::MouseButtonRelease, press, Qt::LeftButton, Qt::NoButton);
+  }
+}
+
 TEST_F(MainChromeTest, RightButtonOnlyHidesTheHintPanel) {
   FForm->HintPnl->show();
   const QPoint before = FForm->pos();
