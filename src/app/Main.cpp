@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <optional>
 
 #include "Application.h"
@@ -38,7 +39,8 @@ enum class TButtonFamily { Title, Letter, Tab, Figure };
 // Face, caption, shadow and pen of a button family, as fractions of the button's size.
 void ApplyButtonLook(TBaseBtn* button, TButtonFamily family) {
   button->SetShadowColor(Qt::white);
-  button->Pen().SetMode(TPenMode::pmMask);
+  // Figure buttons draw their frame in plain colours; the others mask what lies under them.
+  if (family != TButtonFamily::Figure) button->Pen().SetMode(TPenMode::pmMask);
   button->Font().SetHeight(-kWindowFontHeight);
   button->Font().SetColor(kWindowTextColor);
   switch (family) {
@@ -338,6 +340,7 @@ void TMainForm::CreateComponents() {
   SearchEdit->setGeometry(42, 155, 200, 18);
   SetTag(SearchEdit, 1300);
   SearchEdit->setFrame(false);
+  SearchEdit->setMaxLength(std::numeric_limits<int>::max());
   SearchEdit->setCursor(Qt::IBeamCursor);
   SearchEditExpLbl = NewDesignLabel(
       MainFormPanel, QRect(42, 175, 200, 70), 1300,

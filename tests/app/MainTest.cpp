@@ -164,6 +164,25 @@ TEST_F(MainFormTest, BackgroundDependsOnTheDisplayDepth) {
   }
 }
 
+TEST_F(MainFormTest, PressedFigureButtonsShowTheirSunkenFrame) {
+  SetDisplay(800, 600, 32);
+  TMainForm form;
+  for (TBaseBtn* button : {form.RotateLeftBtn, form.RotateRightBtn, form.GenderBtn}) {
+    button->SetButtonIsDown(true);
+    const QImage image = testing::Render(*button, Qt::black);
+    EXPECT_EQ(image.pixelColor(0, 9), QColor(128, 128, 128));
+    EXPECT_EQ(image.pixelColor(17, 9), QColor(Qt::white));
+  }
+}
+
+TEST_F(MainFormTest, SearchEditTakesTextOfAnyLength) {
+  SetDisplay(800, 600, 32);
+  TMainForm form;
+  const QString text(40000, QLatin1Char('a'));
+  form.SearchEdit->setText(text);
+  EXPECT_EQ(form.SearchEdit->text(), text);
+}
+
 TEST_F(MainFormTest, LoadsTheDictionaryAndTheQueryLinesOnTheIntroGauge) {
   SetDisplay(800, 600, 32);
   std::string dictionary;
