@@ -2,13 +2,24 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 #include "Contrast.h"
+#include "Palettes.h"
 #include "ResourceBitmap.h"
 #include "Resources.h"
 
 namespace halvena::assets {
 namespace {
+
+// A palette display can show only what the palette holds: no entry may waste a slot.
+TEST(Palettes, EveryColourOfThe256ColourPaletteIsDifferent) {
+  const QVector<QRgb> colours = Palette256Colors();
+  ASSERT_EQ(colours.size(), 256);
+  // Entry 7 and entry 248 are both grey 128 by design; everything else is distinct.
+  const std::set<QRgb> distinct(colours.begin(), colours.end());
+  EXPECT_EQ(distinct.size(), 255u);
+}
 
 std::uint32_t Le(const QByteArray& b, int at, int bytes) {
   std::uint32_t v = 0;
