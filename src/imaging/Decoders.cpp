@@ -56,8 +56,12 @@ bool BmpRowsMissing(const QByteArray& data) {
   } else {
     return false;
   }
+  if (width <= 0 || bits <= 0) return false;  // Qt's reader judges such a header by itself
+  // Compared by division: rows times stride may not fit in 64 bits for a hostile header.
   const std::int64_t stride = (width * bits + 31) / 32 * 4;
-  return Le(data, 10, 4) + stride * std::abs(height) > data.size();
+  const std::int64_t offset = Le(data, 10, 4);
+  if (offset > data.size()) return true;
+  return std::abs(height) > (data.size() - offset) / stride;
 }
 
 // True when a GIF file ends before the data of its first picture does. Qt's reader shows such a

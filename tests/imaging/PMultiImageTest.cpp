@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "Decoders.h"
 #include "TestFiles.h"
 
 namespace halvena {
@@ -120,6 +121,16 @@ TEST_F(PMultiImageTest, BrokenFilesReportAndKeepWhatWasDecoded) {
   loader.SetImageName(dir.filePath("endless"));
   EXPECT_EQ(messages.Shown, QStringList{"error: Image too large"});
   EXPECT_TRUE(loader.Picture().isNull());
+}
+
+// A BMP header whose row size times row count does not fit in 64 bits (width 0x73000003,
+// 28 781 bits per pixel, 1 572 865 rows): judged without overflow, and reported.
+TEST(Decoders, HostileBmpHeaderIsJudgedWithoutOverflow) {
+  QByteArray bmp("BMr", 3);
+  bmp += QByteArray(11, '\0');
+  bmp += QByteArray("\0\0\0\x20\x03\0\0\x73\x01\0\x18\0\x06\x62\x6d\x70\x03\0\0\0", 20);
+  QImage image;
+  EXPECT_NE(DecodeImage(TImageFormat::Bmp, bmp, image), TDecodeStatus::Ok);
 }
 
 TEST_F(PMultiImageTest, PaletteDepthsDecodeAgainstThePalette) {
