@@ -1,9 +1,9 @@
 // Speed and memory of the dictionary store on a corpus of 100 000 entries (about 40 MB of
 // body text), side by side with a plain read of the same file and with grep on the same text.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <malloc.h>
 #include <spawn.h>
-#include <fcntl.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "Corpus.h"
-#include "IDbRecs.h"
+#include "data/IDbRecs.h"
 
 extern char** environ;
 
@@ -153,7 +153,11 @@ void GetVisibleRecInOrder(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * store.VisCount);
 }
-BENCHMARK(GetVisibleRecInOrder)->Arg(10000)->Arg(kEntries)->Arg(kLargerEntries)->Unit(benchmark::kMillisecond);
+BENCHMARK(GetVisibleRecInOrder)
+    ->Arg(10000)
+    ->Arg(kEntries)
+    ->Arg(kLargerEntries)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace halvena::bench

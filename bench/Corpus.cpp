@@ -28,13 +28,57 @@ class TRandom {
 };
 
 // Windows-1252 syllables; \xEB is ë, \xE9 é, \xEF ï, \xF6 ö, \xFC ü.
-const char* const kSyllables[] = {
-    "ge", "ver", "ont", "be", "aan", "de", "het", "een", "van", "ste", "king", "lijk", "heid",
-    "ing", "en", "er", "hart", "long", "lever", "nier", "bloed", "vat", "spier", "zenuw", "bot",
-    "huid", "maag", "darm", "slag", "ader", "klep", "ziek", "te", "pijn", "ont", "ste", "ma",
-    "ri\xEB", "\xE9\xE9n", "co\xF6r", "na\xEF" "ef", "m\xFC", "ca", "ti", "o", "sis", "tis", "pa"};
-const char* const kFillers[] = {"de", "het", "een", "en", "van", "in", "is", "met", "op", "bij",
-                                "door", "dat", "die", "wordt", "kan", "ook", "niet", "zijn"};
+const char* const kSyllables[] = {"ge",
+                                  "ver",
+                                  "ont",
+                                  "be",
+                                  "aan",
+                                  "de",
+                                  "het",
+                                  "een",
+                                  "van",
+                                  "ste",
+                                  "king",
+                                  "lijk",
+                                  "heid",
+                                  "ing",
+                                  "en",
+                                  "er",
+                                  "hart",
+                                  "long",
+                                  "lever",
+                                  "nier",
+                                  "bloed",
+                                  "vat",
+                                  "spier",
+                                  "zenuw",
+                                  "bot",
+                                  "huid",
+                                  "maag",
+                                  "darm",
+                                  "slag",
+                                  "ader",
+                                  "klep",
+                                  "ziek",
+                                  "te",
+                                  "pijn",
+                                  "ont",
+                                  "ste",
+                                  "ma",
+                                  "ri\xEB",
+                                  "\xE9\xE9n",
+                                  "co\xF6r",
+                                  "na\xEF"
+                                  "ef",
+                                  "m\xFC",
+                                  "ca",
+                                  "ti",
+                                  "o",
+                                  "sis",
+                                  "tis",
+                                  "pa"};
+const char* const kFillers[] = {"de",  "het",  "een", "en",  "van",   "in",  "is",  "met",  "op",
+                                "bij", "door", "dat", "die", "wordt", "kan", "ook", "niet", "zijn"};
 
 std::string Word(TRandom& rng) {
   std::string w;
@@ -117,6 +161,8 @@ TCorpusFiles::TCorpusFiles(std::size_t count, std::size_t bodyBytes) : FCount(co
   FTextBytes = std::filesystem::file_size(FLines) - 2 * count;
 }
 
-TCorpusFiles::~TCorpusFiles() { std::filesystem::remove_all(FDir); }
+TCorpusFiles::~TCorpusFiles() {
+  std::filesystem::remove_all(FDir);
+}
 
 }  // namespace halvena::bench

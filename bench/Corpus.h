@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "RecWriter.h"
+#include "data/RecWriter.h"
 
 namespace halvena::bench {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "DictSource.h"
+#include "halvena-dict/DictSource.h"
 
 using namespace halvena::dict;
 
@@ -13,7 +13,8 @@ namespace {
 void CheckRoundTrip(const TSourceEntry& e) {
   const TDumpEntry dump{e.Id, e.Key, e.Text};
   const auto txt = ParseTxtSource("t.txt", FormatTxtEntry(dump));
-  if (txt.size() != 1 || txt[0].Key != e.Key || txt[0].Text != e.Text || txt[0].Id != e.Id) std::abort();
+  if (txt.size() != 1 || txt[0].Key != e.Key || txt[0].Text != e.Text || txt[0].Id != e.Id)
+    std::abort();
   const auto json = ParseJsonlSource("t.jsonl", FormatJsonlEntry(dump));
   if (json.size() != 1 || json[0].Key != e.Key || json[0].Text != e.Text) std::abort();
 }

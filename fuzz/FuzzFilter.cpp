@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "IDbRecs.h"
+#include "data/IDbRecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 3) return 0;

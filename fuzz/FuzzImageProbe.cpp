@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ImageFormat.h"
+#include "imaging/ImageFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray content(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "IDbRecs.h"
+#include "data/IDbRecs.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ class CountingGauge : public halvena::TProgressGauge {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const int fd = MemoryFile();
-  if (ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size)) std::abort();
+  if (ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size))
+    std::abort();
   halvena::TIDbRecFile store;
   CountingGauge gauge;
   store.LoadFromFile("/proc/self/fd/" + std::to_string(fd), &gauge);

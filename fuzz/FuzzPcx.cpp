@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ColorReduce.h"
-#include "Pcx.h"
+#include "imaging/ColorReduce.h"
+#include "imaging/Pcx.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray file(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

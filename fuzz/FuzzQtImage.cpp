@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "Decoders.h"
+#include "imaging/Decoders.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

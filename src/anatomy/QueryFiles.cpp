@@ -1,4 +1,4 @@
-#include "QueryFiles.h"
+#include "anatomy/QueryFiles.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "Intro.h"
+#include "app/Intro.h"
 
-#include "Application.h"
-#include "Display.h"
-#include "ResourceBitmap.h"
-#include "Resources.h"
+#include "imaging/ResourceBitmap.h"
+#include "platform/Application.h"
+#include "platform/Display.h"
+#include "platform/Resources.h"
 
 namespace halvena {
 

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "Bk.h"
-#include "FormControls.h"
-#include "Gauges.h"
+#include "app/FormControls.h"
+#include "controls/Bk.h"
+#include "controls/Gauges.h"
 
 namespace halvena {
 

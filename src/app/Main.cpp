@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "app/Main.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,14 +11,14 @@
 #include <limits>
 #include <optional>
 
-#include "Application.h"
-#include "Display.h"
-#include "Intro.h"
-#include "ProgramFolder.h"
-#include "QueryFiles.h"
-#include "Resources.h"
-#include "ScreenClass.h"
-#include "TabRegions.h"
+#include "anatomy/QueryFiles.h"
+#include "app/Intro.h"
+#include "app/ScreenClass.h"
+#include "app/TabRegions.h"
+#include "base/ProgramFolder.h"
+#include "platform/Application.h"
+#include "platform/Display.h"
+#include "platform/Resources.h"
 
 namespace halvena {
 

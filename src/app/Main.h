@@ -17,15 +17,15 @@
 #include <memory>
 #include <string>
 
-#include "BaseBtn.h"
-#include "Bk.h"
-#include "CTxtCtrl.h"
-#include "FormControls.h"
-#include "Gauges.h"
-#include "IDbRecs.h"
-#include "PMultiImage.h"
-#include "ProImg.h"
-#include "StringList.h"
+#include "app/FormControls.h"
+#include "base/StringList.h"
+#include "controls/BaseBtn.h"
+#include "controls/Bk.h"
+#include "controls/CTxtCtrl.h"
+#include "controls/Gauges.h"
+#include "controls/ProImg.h"
+#include "data/IDbRecs.h"
+#include "imaging/PMultiImage.h"
 
 namespace halvena {
 

@@ -2,8 +2,8 @@
 // title, minimising, restoring and quitting.
 #include <QMouseEvent>
 
-#include "Application.h"
-#include "Main.h"
+#include "app/Main.h"
+#include "platform/Application.h"
 
 namespace halvena {
 namespace {

@@ -1,16 +1,16 @@
-#include "StartUp.h"
+#include "app/StartUp.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <cstdlib>
 #include <memory>
 
-#include "Application.h"
-#include "Basics.h"
-#include "Intro.h"
-#include "Main.h"
-#include "SingleInstance.h"
-#include "Uninstall.h"
+#include "app/Intro.h"
+#include "app/Main.h"
+#include "app/Uninstall.h"
+#include "controls/Basics.h"
+#include "platform/Application.h"
+#include "platform/SingleInstance.h"
 
 namespace halvena {
 

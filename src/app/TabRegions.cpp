@@ -1,4 +1,4 @@
-#include "TabRegions.h"
+#include "app/TabRegions.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "Uninstall.h"
+#include "app/Uninstall.h"
 
-#include "Registry.h"
-#include "ShellExecute.h"
+#include "platform/Registry.h"
+#include "platform/ShellExecute.h"
 
 namespace halvena {
 

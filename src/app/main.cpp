@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 
-#include "SingleInstance.h"
-#include "StartUp.h"
+#include "app/StartUp.h"
+#include "platform/SingleInstance.h"
 
 int main(int argc, char** argv) {
   // The application name is also the X11 window class by which the desktop knows the window.

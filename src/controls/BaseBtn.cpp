@@ -1,6 +1,6 @@
-#include "BaseBtn.h"
+#include "controls/BaseBtn.h"
 
-#include "Application.h"
+#include "platform/Application.h"
 
 namespace halvena {
 

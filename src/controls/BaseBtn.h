@@ -7,7 +7,7 @@
 #include <QRegion>
 #include <QString>
 
-#include "Basics.h"
+#include "controls/Basics.h"
 
 namespace halvena {
 

@@ -1,11 +1,11 @@
-#include "Basics.h"
+#include "controls/Basics.h"
 
 #include <QByteArray>
 #include <QtEndian>
 #include <memory>
 
-#include "Display.h"
-#include "Resources.h"
+#include "platform/Display.h"
+#include "platform/Resources.h"
 
 namespace halvena {
 

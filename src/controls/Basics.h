@@ -6,9 +6,9 @@
 
 #include <functional>
 
-#include "Canvas.h"
-#include "GraphicControl.h"
-#include "Picture.h"
+#include "controls/Canvas.h"
+#include "controls/GraphicControl.h"
+#include "controls/Picture.h"
 
 namespace halvena {
 

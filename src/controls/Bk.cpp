@@ -1,4 +1,4 @@
-#include "Bk.h"
+#include "controls/Bk.h"
 
 #include <optional>
 

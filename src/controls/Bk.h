@@ -2,8 +2,8 @@
 // bottom layer of every skinned window. User-interface thread only.
 #pragma once
 
-#include "Basics.h"
-#include "GrphPrps.h"
+#include "controls/Basics.h"
+#include "controls/GrphPrps.h"
 
 namespace halvena {
 

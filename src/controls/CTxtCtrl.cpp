@@ -1,6 +1,6 @@
-#include "CTxtCtrl.h"
+#include "controls/CTxtCtrl.h"
 
-#include "CodePageQt.h"
+#include "platform/CodePageQt.h"
 
 namespace halvena {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "Basics.h"
-#include "StringList.h"
+#include "base/StringList.h"
+#include "controls/Basics.h"
 
 namespace halvena {
 

@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "controls/Canvas.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "Picture.h"
+#include "controls/Picture.h"
 
 namespace halvena {
 

@@ -1,4 +1,4 @@
-#include "Effects.h"
+#include "controls/Effects.h"
 
 #include <algorithm>
 #include <chrono>

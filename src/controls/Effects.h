@@ -6,7 +6,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "Canvas.h"
+#include "controls/Canvas.h"
 
 namespace halvena {
 

@@ -1,11 +1,11 @@
-#include "Gauges.h"
+#include "controls/Gauges.h"
 
 #include <QString>
 #include <cmath>
 #include <cstdint>
 
-#include "Application.h"
-#include "Display.h"
+#include "platform/Application.h"
+#include "platform/Display.h"
 
 namespace halvena {
 

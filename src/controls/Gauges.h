@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "GraphicControl.h"
-#include "ProgressGauge.h"
+#include "base/ProgressGauge.h"
+#include "controls/GraphicControl.h"
 
 namespace halvena {
 

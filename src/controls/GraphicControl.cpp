@@ -1,10 +1,10 @@
-#include "GraphicControl.h"
+#include "controls/GraphicControl.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 
-#include "Application.h"
-#include "Display.h"
+#include "platform/Application.h"
+#include "platform/Display.h"
 
 namespace halvena {
 

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "Canvas.h"
+#include "controls/Canvas.h"
 
 namespace halvena {
 

@@ -1,6 +1,6 @@
-#include "GrphPrps.h"
+#include "controls/GrphPrps.h"
 
-#include "Basics.h"
+#include "controls/Basics.h"
 
 namespace halvena {
 

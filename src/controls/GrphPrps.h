@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "Canvas.h"
-#include "Picture.h"
+#include "controls/Canvas.h"
+#include "controls/Picture.h"
 
 namespace halvena {
 

@@ -1,4 +1,4 @@
-#include "Picture.h"
+#include "controls/Picture.h"
 
 namespace halvena {
 

@@ -1,10 +1,10 @@
-#include "ProImg.h"
+#include "controls/ProImg.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <cstdlib>
 
-#include "Display.h"
+#include "platform/Display.h"
 
 namespace halvena {
 

@@ -9,9 +9,9 @@
 #include <QString>
 #include <cstdint>
 
-#include "Basics.h"
-#include "Effects.h"
-#include "GrphPrps.h"
+#include "controls/Basics.h"
+#include "controls/Effects.h"
+#include "controls/GrphPrps.h"
 
 namespace halvena {
 

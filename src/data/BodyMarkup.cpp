@@ -1,4 +1,4 @@
-#include "BodyMarkup.h"
+#include "data/BodyMarkup.h"
 
 namespace halvena {
 

@@ -1,4 +1,4 @@
-#include "Chains.h"
+#include "data/Chains.h"
 
 #include <limits>
 #include <new>
@@ -125,8 +125,12 @@ bool TPointerChain::Delete(std::int32_t index) {
   return true;
 }
 
-TChainLink* TPointerChain::NextNode() const { return FCursor != nullptr ? FCursor->Next : nullptr; }
+TChainLink* TPointerChain::NextNode() const {
+  return FCursor != nullptr ? FCursor->Next : nullptr;
+}
 
-TChainLink* TPointerChain::PrevNode() const { return FCursor != nullptr ? FCursor->Prev : nullptr; }
+TChainLink* TPointerChain::PrevNode() const {
+  return FCursor != nullptr ? FCursor->Prev : nullptr;
+}
 
 }  // namespace halvena

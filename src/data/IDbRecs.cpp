@@ -1,11 +1,11 @@
-#include "IDbRecs.h"
+#include "data/IDbRecs.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
-#include "Substitution.h"
+#include "data/Substitution.h"
 
 namespace halvena {
 namespace {
@@ -64,7 +64,9 @@ int Percent(std::int64_t done, std::int64_t total) {
 
 }  // namespace
 
-TIDbRec* NewRec() { return static_cast<TIDbRec*>(std::calloc(1, sizeof(TIDbRec))); }
+TIDbRec* NewRec() {
+  return static_cast<TIDbRec*>(std::calloc(1, sizeof(TIDbRec)));
+}
 
 bool AllocRecTexts(TIDbRec* rec) {
   std::free(rec->Key);
@@ -117,7 +119,9 @@ bool SetCountedText(std::string_view text, char*& buffer, std::uint16_t& length)
   return true;
 }
 
-TIDbRecFile::~TIDbRecFile() { Clear(); }
+TIDbRecFile::~TIDbRecFile() {
+  Clear();
+}
 
 void TIDbRecFile::Clear() {
   for (std::int32_t i = Recs.Count(); i >= 1; --i) {

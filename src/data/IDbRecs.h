@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Chains.h"
-#include "ProgressGauge.h"
-#include "Query.h"
+#include "base/ProgressGauge.h"
+#include "data/Chains.h"
+#include "data/Query.h"
 
 namespace halvena {
 

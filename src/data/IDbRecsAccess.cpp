@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 
-#include "IDbRecs.h"
+#include "data/IDbRecs.h"
 
 namespace halvena {
 namespace {

@@ -1,4 +1,4 @@
-#include "Query.h"
+#include "data/Query.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,7 +7,9 @@
 namespace halvena {
 namespace {
 
-bool IsOperator(char c) { return c == '+' || c == '-' || c == '%'; }
+bool IsOperator(char c) {
+  return c == '+' || c == '-' || c == '%';
+}
 
 bool AllOccur(const std::vector<TTermFinder>& terms, TMatchText& text) {
   return std::all_of(terms.begin(), terms.end(),
@@ -88,8 +90,8 @@ bool TParsedQuery::MatchesQuery(TMatchText& text) const {
   if (FQueryNull || text.Size == 0) return false;
   const bool required = AllOccur(FRequiredSub, text) && AllWords(FRequiredWord, text);
   if (!required) return false;
-  const bool alternative = (FAltSub.empty() && FAltWord.empty()) || AnyOccurs(FAltSub, text) ||
-                           AnyWord(FAltWord, text);
+  const bool alternative =
+      (FAltSub.empty() && FAltWord.empty()) || AnyOccurs(FAltSub, text) || AnyWord(FAltWord, text);
   if (!alternative) return false;
   return !AnyOccurs(FExclSub, text) && !AnyWord(FExclWord, text);
 }

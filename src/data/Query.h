@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "TextSearch.h"
+#include "data/TextSearch.h"
 
 namespace halvena {
 

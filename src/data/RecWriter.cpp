@@ -1,8 +1,8 @@
-#include "RecWriter.h"
+#include "data/RecWriter.h"
 
 #include <limits>
 
-#include "Substitution.h"
+#include "data/Substitution.h"
 
 namespace halvena {
 namespace {

@@ -1,4 +1,4 @@
-#include "Substitution.h"
+#include "data/Substitution.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -1,4 +1,4 @@
-#include "TextSearch.h"
+#include "data/TextSearch.h"
 
 #include <array>
 #include <cstring>
@@ -27,15 +27,23 @@ constexpr std::array<bool, 256> MakeWordTable() {
 }
 constexpr std::array<bool, 256> kWordChar = MakeWordTable();
 
-bool IsLowerLetter(std::uint8_t c) { return c >= 'a' && c <= 'z'; }
+bool IsLowerLetter(std::uint8_t c) {
+  return c >= 'a' && c <= 'z';
+}
 
 }  // namespace
 
-char AsciiLower(char c) { return static_cast<char>(kLower[static_cast<std::uint8_t>(c)]); }
+char AsciiLower(char c) {
+  return static_cast<char>(kLower[static_cast<std::uint8_t>(c)]);
+}
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
 
-bool IsWordChar(unsigned char c) { return kWordChar[c]; }
+bool IsWordChar(unsigned char c) {
+  return kWordChar[c];
+}
 
 void TMatchText::ClipAtNul() {
   if (Clipped) return;

@@ -1,8 +1,8 @@
-#include "TitleItems.h"
+#include "data/TitleItems.h"
 
 #include <charconv>
 
-#include "TextSearch.h"
+#include "data/TextSearch.h"
 
 namespace halvena {
 namespace {

@@ -1,4 +1,4 @@
-#include "ColorReduce.h"
+#include "imaging/ColorReduce.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "Decoders.h"
+#include "imaging/Decoders.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <cstdlib>
 
-#include "Pcx.h"
+#include "imaging/Pcx.h"
 
 namespace halvena {
 namespace {

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "ImageFormat.h"
+#include "imaging/ImageFormat.h"
 
 namespace halvena {
 

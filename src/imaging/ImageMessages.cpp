@@ -1,4 +1,4 @@
-#include "ImageMessages.h"
+#include "imaging/ImageMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>

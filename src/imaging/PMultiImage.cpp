@@ -1,11 +1,11 @@
-#include "PMultiImage.h"
+#include "imaging/PMultiImage.h"
 
 #include <QFile>
 #include <exception>
 
-#include "ColorReduce.h"
-#include "Decoders.h"
-#include "ImageFormat.h"
+#include "imaging/ColorReduce.h"
+#include "imaging/Decoders.h"
+#include "imaging/ImageFormat.h"
 
 namespace halvena {
 namespace {

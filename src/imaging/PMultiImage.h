@@ -11,7 +11,7 @@
 #include <QString>
 #include <QVector>
 
-#include "ImageMessages.h"
+#include "imaging/ImageMessages.h"
 
 namespace halvena {
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 
-#include "Decoders.h"
+#include "imaging/Decoders.h"
 
 namespace halvena {
 

@@ -1,10 +1,10 @@
-#include "ResourceBitmap.h"
+#include "imaging/ResourceBitmap.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "Decoders.h"
-#include "Resources.h"
+#include "imaging/Decoders.h"
+#include "platform/Resources.h"
 
 namespace halvena {
 namespace {

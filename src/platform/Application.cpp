@@ -1,11 +1,11 @@
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <map>
 #include <optional>
 
-#include "Resources.h"
+#include "platform/Resources.h"
 
 namespace halvena {
 namespace {

@@ -1,8 +1,8 @@
-#include "CodePageQt.h"
+#include "platform/CodePageQt.h"
 
 #include <QList>
 
-#include "CodePage.h"
+#include "base/CodePage.h"
 
 namespace halvena {
 

@@ -1,10 +1,10 @@
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QStandardPaths>
 #include <algorithm>
 #include <fstream>
 
-#include "ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 namespace halvena {
 namespace {

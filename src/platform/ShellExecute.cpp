@@ -1,4 +1,4 @@
-#include "ShellExecute.h"
+#include "platform/ShellExecute.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -13,8 +13,8 @@
 #include <fstream>
 #include <string>
 
-#include "Display.h"
-#include "ProgramFolder.h"
+#include "base/ProgramFolder.h"
+#include "platform/Display.h"
 
 namespace halvena::testing {
 

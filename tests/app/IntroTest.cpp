@@ -1,10 +1,10 @@
-#include "Intro.h"
+#include "app/Intro.h"
 
 #include <gtest/gtest.h>
 
 #include "AppTesting.h"
-#include "ResourceBitmap.h"
-#include "Resources.h"
+#include "imaging/ResourceBitmap.h"
+#include "platform/Resources.h"
 
 namespace halvena {
 namespace {

@@ -3,8 +3,8 @@
 #include <QTest>
 
 #include "AppTesting.h"
-#include "Application.h"
-#include "Main.h"
+#include "app/Main.h"
+#include "platform/Application.h"
 
 namespace halvena {
 namespace {

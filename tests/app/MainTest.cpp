@@ -1,13 +1,13 @@
-#include "Main.h"
+#include "app/Main.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
 #include "AppTesting.h"
-#include "Intro.h"
-#include "RecWriter.h"
-#include "TabRegions.h"
+#include "app/Intro.h"
+#include "app/TabRegions.h"
+#include "data/RecWriter.h"
 
 namespace halvena {
 namespace {

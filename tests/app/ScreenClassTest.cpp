@@ -1,4 +1,4 @@
-#include "ScreenClass.h"
+#include "app/ScreenClass.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TabRegions.h"
+#include "app/TabRegions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Uninstall.h"
+#include "app/Uninstall.h"
 
 #include <gtest/gtest.h>
 

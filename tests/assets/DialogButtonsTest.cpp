@@ -1,4 +1,4 @@
-#include "DialogButtons.h"
+#include "assets/DialogButtons.h"
 
 #include <gtest/gtest.h>
 

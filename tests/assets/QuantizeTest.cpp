@@ -1,4 +1,4 @@
-#include "Quantize.h"
+#include "assets/Quantize.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include <set>
 
 #include "Contrast.h"
-#include "Palettes.h"
-#include "ResourceBitmap.h"
-#include "Resources.h"
+#include "assets/Palettes.h"
+#include "imaging/ResourceBitmap.h"
+#include "platform/Resources.h"
 
 namespace halvena::assets {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <QFileInfo>
 
-#include "PMultiImage.h"
-#include "Palettes.h"
-#include "ProgramFolder.h"
-#include "SkinLayout.h"
+#include "assets/Palettes.h"
+#include "assets/SkinLayout.h"
+#include "base/ProgramFolder.h"
+#include "imaging/PMultiImage.h"
 
 namespace halvena::assets {
 namespace {

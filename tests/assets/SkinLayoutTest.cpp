@@ -1,4 +1,4 @@
-#include "SkinLayout.h"
+#include "assets/SkinLayout.h"
 
 #include <gtest/gtest.h>
 

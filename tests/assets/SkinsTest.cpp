@@ -1,4 +1,4 @@
-#include "Skins.h"
+#include "assets/Skins.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "BaseBtn.h"
+#include "controls/BaseBtn.h"
 
 #include <gtest/gtest.h>
 
-#include "Application.h"
 #include "ControlTesting.h"
+#include "platform/Application.h"
 
 namespace halvena {
 namespace {

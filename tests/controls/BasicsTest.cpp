@@ -1,4 +1,4 @@
-#include "Basics.h"
+#include "controls/Basics.h"
 
 #include <gtest/gtest.h>
 

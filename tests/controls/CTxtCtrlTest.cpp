@@ -1,4 +1,4 @@
-#include "CTxtCtrl.h"
+#include "controls/CTxtCtrl.h"
 
 #include <gtest/gtest.h>
 

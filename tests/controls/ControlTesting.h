@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "Display.h"
+#include "platform/Display.h"
 
 namespace halvena {
 

@@ -1,4 +1,4 @@
-#include "Gauges.h"
+#include "controls/Gauges.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ProImg.h"
+#include "controls/ProImg.h"
 
 #include <gtest/gtest.h>
 

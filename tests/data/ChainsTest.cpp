@@ -1,4 +1,4 @@
-#include "Chains.h"
+#include "data/Chains.h"
 
 #include <gtest/gtest.h>
 

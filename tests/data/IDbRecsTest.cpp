@@ -1,10 +1,10 @@
 // The dictionary file: records, texts and the loader.
-#include "IDbRecs.h"
+#include "data/IDbRecs.h"
 
 #include <gtest/gtest.h>
 
 #include "StoreFixture.h"
-#include "Substitution.h"
+#include "data/Substitution.h"
 
 namespace halvena {
 namespace {
@@ -13,7 +13,9 @@ using testing::Encode;
 using testing::RecordingGauge;
 using testing::TempFile;
 
-std::string Key(const TIDbRec* rec) { return rec->Key ? std::string(rec->Key, rec->KeyLen) : ""; }
+std::string Key(const TIDbRec* rec) {
+  return rec->Key ? std::string(rec->Key, rec->KeyLen) : "";
+}
 std::string Text(const TIDbRec* rec) {
   return rec->Text ? std::string(rec->Text, rec->TextLen) : "";
 }
@@ -48,7 +50,7 @@ TEST(LoadFromFile, StoredTextsAreSubstituted) {
 
 TEST(LoadFromFile, CountOfZeroOrBelowIsAnEmptyDictionary) {
   for (const std::string& count : {std::string("\0\0\0\0", 4), std::string("\xFF\xFF\xFF\xFF", 4),
-                                  std::string("\x00\x00\x00\x80", 4)}) {
+                                   std::string("\x00\x00\x00\x80", 4)}) {
     TempFile file;
     file.Write(count + "garbage after the count");
     TIDbRecFile store;
@@ -106,7 +108,8 @@ TEST(LoadFromFile, CountBeyondTheRecordsFailsButKeepsThem) {
 
 TEST(LoadFromFile, HugeLengthsInAShortFileFailWithoutReading) {
   // The header claims two texts of 65 535 bytes that the file does not hold.
-  const std::string bytes = std::string("\x01\0\0\0", 4) + std::string("\x05\0\0\0\xFF\xFF\xFF\xFF", 8) + "abc";
+  const std::string bytes =
+      std::string("\x01\0\0\0", 4) + std::string("\x05\0\0\0\xFF\xFF\xFF\xFF", 8) + "abc";
   TempFile file;
   file.Write(bytes);
   TIDbRecFile store;

@@ -3,8 +3,8 @@
 
 #include <random>
 
-#include "IDbRecs.h"
 #include "StoreFixture.h"
+#include "data/IDbRecs.h"
 
 namespace halvena {
 namespace {
@@ -109,7 +109,8 @@ TEST_F(RecordStore, VisibleToIndexAgreesWithCountingForAnyAccessOrder) {
     ASSERT_EQ(s.VisCount, static_cast<int>(visibleIndices.size()));
     for (int step = 0; step < 200; ++step) {
       const int v = static_cast<int>(rng() % (visibleIndices.size() + 3)) - 1;
-      const int expected = v >= 1 && v <= static_cast<int>(visibleIndices.size()) ? visibleIndices[v - 1] : 0;
+      const int expected =
+          v >= 1 && v <= static_cast<int>(visibleIndices.size()) ? visibleIndices[v - 1] : 0;
       ASSERT_EQ(s.VisibleToIndex(v), expected) << "n " << n << " v " << v;
     }
   }
@@ -187,7 +188,7 @@ TEST_F(RecordStore, TitleListsCarryVisibleNumbers) {
 
 TEST_F(RecordStore, LetterGroupsFollowTheFirstCharacter) {
   const char* titles[] = {"12-vingerige darm", "\xC9\xE9n", "(Bij)nier", " spatie", "enkel",
-                          "Elleboog", "Oog", "", "0-meting"};
+                          "Elleboog",          "Oog",       "",          "0-meting"};
   for (int i = 0; i < 9; ++i) AddRec(store, i + 1, titles[i], "x");
   store.ShowAll();
   EXPECT_EQ(Titles(1, '0'), (std::vector<std::string>{"1|12-vingerige darm", "9|0-meting"}));

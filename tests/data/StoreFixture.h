@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "IDbRecs.h"
-#include "ProgressGauge.h"
-#include "RecWriter.h"
+#include "base/ProgressGauge.h"
+#include "data/IDbRecs.h"
+#include "data/RecWriter.h"
 
 namespace halvena::testing {
 

@@ -1,4 +1,4 @@
-#include "Substitution.h"
+#include "data/Substitution.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,11 @@ TEST(Substitution, StoredTextDoesNotReadAsPlainText) {
 TEST(Substitution, RestoreBytesMatchesTheByteFunctionAtEveryLength) {
   for (std::size_t len = 0; len < 70; ++len) {
     std::string stored, plain(len, '\0');
-    for (std::size_t i = 0; i < len; ++i) stored += static_cast<char>(SubstituteByte(static_cast<std::uint8_t>(i * 37)));
+    for (std::size_t i = 0; i < len; ++i)
+      stored += static_cast<char>(SubstituteByte(static_cast<std::uint8_t>(i * 37)));
     RestoreBytes(plain.data(), stored.data(), len);
-    for (std::size_t i = 0; i < len; ++i) ASSERT_EQ(static_cast<std::uint8_t>(plain[i]), static_cast<std::uint8_t>(i * 37));
+    for (std::size_t i = 0; i < len; ++i)
+      ASSERT_EQ(static_cast<std::uint8_t>(plain[i]), static_cast<std::uint8_t>(i * 37));
     RestoreBytes(stored.data(), stored.data(), len);  // in place
     EXPECT_EQ(stored, plain);
   }

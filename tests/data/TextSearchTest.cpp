@@ -1,4 +1,4 @@
-#include "TextSearch.h"
+#include "data/TextSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -54,21 +54,21 @@ TEST(TextSearch, AsciiCaseIsIgnoredButAccentedCaseIsNot) {
 }
 
 TEST(TextSearch, WholeWordsAreBoundedByNonWordBytes) {
-  EXPECT_TRUE(Word("hart", "hart"));               // whole text
-  EXPECT_TRUE(Word("de hart.", "hart"));           // punctuation after
-  EXPECT_TRUE(Word("hart, long", "hart"));         // at the very start
-  EXPECT_TRUE(Word("lever en hart", "hart"));      // at the very end
-  EXPECT_FALSE(Word("hartslag", "hart"));          // start of a longer word
-  EXPECT_FALSE(Word("zwakhart", "hart"));          // end of a longer word
-  EXPECT_TRUE(Word("hartslag, hart", "hart"));     // a later occurrence counts
-  EXPECT_FALSE(Word("hart2", "hart"));             // digits are word characters
-  EXPECT_FALSE(Word("hart\x94", "hart"));          // 0x80..0xA5 are word characters
+  EXPECT_TRUE(Word("hart", "hart"));            // whole text
+  EXPECT_TRUE(Word("de hart.", "hart"));        // punctuation after
+  EXPECT_TRUE(Word("hart, long", "hart"));      // at the very start
+  EXPECT_TRUE(Word("lever en hart", "hart"));   // at the very end
+  EXPECT_FALSE(Word("hartslag", "hart"));       // start of a longer word
+  EXPECT_FALSE(Word("zwakhart", "hart"));       // end of a longer word
+  EXPECT_TRUE(Word("hartslag, hart", "hart"));  // a later occurrence counts
+  EXPECT_FALSE(Word("hart2", "hart"));          // digits are word characters
+  EXPECT_FALSE(Word("hart\x94", "hart"));       // 0x80..0xA5 are word characters
   EXPECT_FALSE(Word("\x93hart", "hart"));
-  EXPECT_TRUE(Word("hart\xA6", "hart"));           // 0xA6 is not
-  EXPECT_TRUE(Word("hart\xE9", "hart"));           // accented letters are boundaries
+  EXPECT_TRUE(Word("hart\xA6", "hart"));  // 0xA6 is not
+  EXPECT_TRUE(Word("hart\xE9", "hart"));  // accented letters are boundaries
   EXPECT_TRUE(Word("\xE9hart", "hart"));
-  EXPECT_FALSE(Word("de har", "hart"));            // only the start of the term at the end
-  EXPECT_TRUE(Word("long hart", "long hart"));     // blanks inside the term
+  EXPECT_FALSE(Word("de har", "hart"));         // only the start of the term at the end
+  EXPECT_TRUE(Word("long hart", "long hart"));  // blanks inside the term
   EXPECT_FALSE(Word("long  hart", "long hart"));
   EXPECT_FALSE(Word("long hartje", "long hart"));
 }

@@ -1,4 +1,4 @@
-#include "TitleItems.h"
+#include "data/TitleItems.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +23,10 @@ TEST(TitleItems, TypedSearchQueryIsOneRequiredWord) {
 
 TEST(TitleItems, ChoiceOfTheTypedResult) {
   const std::vector<std::string> items = {"1|Hartinfarct", "2|Open hart", "3|Hart", "4|Lever"};
-  EXPECT_EQ(ChooseTypedResult(items, "hart"), 2);       // exact title, case ignored
-  EXPECT_EQ(ChooseTypedResult(items, "HARTIN"), 0);     // first title that contains it
+  EXPECT_EQ(ChooseTypedResult(items, "hart"), 2);    // exact title, case ignored
+  EXPECT_EQ(ChooseTypedResult(items, "HARTIN"), 0);  // first title that contains it
   EXPECT_EQ(ChooseTypedResult(items, "en h"), 1);
-  EXPECT_EQ(ChooseTypedResult(items, "milt"), 0);       // otherwise the first
+  EXPECT_EQ(ChooseTypedResult(items, "milt"), 0);  // otherwise the first
   EXPECT_EQ(ChooseTypedResult({}, "hart"), -1);
 }
 

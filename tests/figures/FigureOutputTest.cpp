@@ -10,12 +10,12 @@
 #include <map>
 #include <set>
 
-#include "BodyModel.h"
-#include "FigureFiles.h"
-#include "FigureRender.h"
-#include "FigureScene.h"
-#include "IDbRecs.h"
-#include "QueryFiles.h"
+#include "anatomy/QueryFiles.h"
+#include "assets/figures/BodyModel.h"
+#include "assets/figures/FigureFiles.h"
+#include "assets/figures/FigureRender.h"
+#include "assets/figures/FigureScene.h"
+#include "data/IDbRecs.h"
 
 namespace halvena::figures {
 namespace {

@@ -1,4 +1,4 @@
-#include "FigureScene.h"
+#include "assets/figures/FigureScene.h"
 
 #include <gtest/gtest.h>
 

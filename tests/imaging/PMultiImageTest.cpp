@@ -1,12 +1,12 @@
-#include "PMultiImage.h"
+#include "imaging/PMultiImage.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "Decoders.h"
 #include "TestFiles.h"
+#include "imaging/Decoders.h"
 
 namespace halvena {
 namespace {

@@ -1,4 +1,4 @@
-#include "Pcx.h"
+#include "imaging/Pcx.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ResourceBitmap.h"
+#include "imaging/ResourceBitmap.h"
 
 #include <gtest/gtest.h>
 

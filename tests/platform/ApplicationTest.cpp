@@ -1,10 +1,10 @@
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 
-#include "Resources.h"
+#include "platform/Resources.h"
 
 namespace halvena {
 namespace {

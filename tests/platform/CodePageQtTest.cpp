@@ -1,4 +1,4 @@
-#include "CodePageQt.h"
+#include "platform/CodePageQt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Display.h"
+#include "platform/Display.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
-#include "ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 namespace halvena {
 namespace {

@@ -1,4 +1,4 @@
-#include "DictBuild.h"
+#include "halvena-dict/DictBuild.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +35,14 @@ TEST(DictBuild, DuplicateIdIsAnError) {
 }
 
 TEST(DictBuild, DictionaryOrderIgnoresCaseAndAccentsAndIsStable) {
-  std::vector<TSourceEntry> entries = {Entry(1, "zweer"), Entry(2, "\xC9\xE9n|x"), Entry(3, "Eczeem"),
-                                       Entry(4, "aorta"), Entry(5, "Aambeien"), Entry(6, "een"),
-                                       Entry(7, "12-vingerige darm"), Entry(8, "\xC6ther")};
+  std::vector<TSourceEntry> entries = {Entry(1, "zweer"),
+                                       Entry(2, "\xC9\xE9n|x"),
+                                       Entry(3, "Eczeem"),
+                                       Entry(4, "aorta"),
+                                       Entry(5, "Aambeien"),
+                                       Entry(6, "een"),
+                                       Entry(7, "12-vingerige darm"),
+                                       Entry(8, "\xC6ther")};
   SortEntries(entries);
   std::vector<std::uint32_t> order;
   for (const auto& e : entries) order.push_back(e.Id);
@@ -49,13 +54,14 @@ TEST(DictBuild, DictionaryOrderIgnoresCaseAndAccentsAndIsStable) {
 TEST(DictBuild, WarnsAboutWhatTheProgramCannotShowWell) {
   const std::vector<TSourceEntry> entries = {
       Entry(1, "Hart", "Zie {longen} en {Nier} en {nier}.", 1), Entry(2, "Longen", "x", 5),
-      Entry(3, "\xC9\xE9n", "Zie {hart}.", 7), Entry(4, "hart|dubbel", "x", 9), Entry(5, "Leeg", "", 11)};
+      Entry(3, "\xC9\xE9n", "Zie {hart}.", 7), Entry(4, "hart|dubbel", "x", 9),
+      Entry(5, "Leeg", "", 11)};
   EXPECT_EQ(CheckEntries(entries),
-            (std::vector<std::string>{
-                "d.txt:1: warning: cross-reference {Nier} names no title",
-                "d.txt:7: warning: title \"\xC3\x89\xC3\xA9n\" does not begin with a letter A-Z and is listed under no letter",
-                "d.txt:9: warning: title \"hart\" also at d.txt:1",
-                "d.txt:11: warning: entry \"Leeg\" has no body"}));
+            (std::vector<std::string>{"d.txt:1: warning: cross-reference {Nier} names no title",
+                                      "d.txt:7: warning: title \"\xC3\x89\xC3\xA9n\" does not "
+                                      "begin with a letter A-Z and is listed under no letter",
+                                      "d.txt:9: warning: title \"hart\" also at d.txt:1",
+                                      "d.txt:11: warning: entry \"Leeg\" has no body"}));
 }
 
 }  // namespace

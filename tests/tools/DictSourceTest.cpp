@@ -1,4 +1,4 @@
-#include "DictSource.h"
+#include "halvena-dict/DictSource.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,9 @@
 namespace halvena::dict {
 namespace {
 
-std::vector<TSourceEntry> Txt(const std::string& content) { return ParseTxtSource("a.txt", content); }
+std::vector<TSourceEntry> Txt(const std::string& content) {
+  return ParseTxtSource("a.txt", content);
+}
 
 // The error text of parsing `content`, or "" when it parses.
 std::string TxtError(const std::string& content) {
@@ -29,20 +31,21 @@ std::string JsonlError(const std::string& content) {
 }
 
 TEST(TxtSource, EntriesWithParagraphsIdsAndComments) {
-  const auto entries = Txt(
-      "# Letter H\n"
-      "= Hart|Cor\r\n"
-      "Het hart is een spier\n"
-      "  in de borstkas.  \n"
-      "\n\n"
-      "Tweede alinea met {Longen}.\n"
-      "# comment inside a body\n"
-      "=42   Hoest\n"
-      "Kort.\n");
+  const auto entries =
+      Txt("# Letter H\n"
+          "= Hart|Cor\r\n"
+          "Het hart is een spier\n"
+          "  in de borstkas.  \n"
+          "\n\n"
+          "Tweede alinea met {Longen}.\n"
+          "# comment inside a body\n"
+          "=42   Hoest\n"
+          "Kort.\n");
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].Id, 0u);
   EXPECT_EQ(entries[0].Key, "Hart|Cor");
-  EXPECT_EQ(entries[0].Text, "Het hart is een spier in de borstkas.\r\nTweede alinea met {Longen}.");
+  EXPECT_EQ(entries[0].Text,
+            "Het hart is een spier in de borstkas.\r\nTweede alinea met {Longen}.");
   EXPECT_EQ(entries[0].Line, 2);
   EXPECT_EQ(entries[1].Id, 42u);
   EXPECT_EQ(entries[1].Key, "Hoest");
@@ -71,16 +74,17 @@ TEST(TxtSource, ErrorsNameFileAndLine) {
             "a.txt:2: character U+2192 does not exist in Windows-1252");
   EXPECT_EQ(TxtError("= A\n\xFF\n"), "a.txt:2: malformed UTF-8");
   EXPECT_EQ(TxtError("= A\na\rb\n"), "a.txt:2: carriage return inside a line (write \\x0D)");
-  EXPECT_EQ(TxtError("= A\n" + std::string(65536, 'x') + "\n"), "a.txt:1: body longer than 65 535 bytes");
+  EXPECT_EQ(TxtError("= A\n" + std::string(65536, 'x') + "\n"),
+            "a.txt:1: body longer than 65 535 bytes");
   EXPECT_EQ(TxtError("= A\n" + std::string(65535, 'x') + "\n"), "");
 }
 
 TEST(JsonlSource, ReadsObjectsInOrder) {
-  const auto entries = ParseJsonlSource(
-      "b.jsonl",
-      "{\"id\": 3, \"key\": \"Hart\", \"text\": \"E\\u00e9n\\r\\nx\\\"\\\\\\/\"}\n"
-      "\n"
-      "  {\"key\":\"Long\"}  \n");
+  const auto entries =
+      ParseJsonlSource("b.jsonl",
+                       "{\"id\": 3, \"key\": \"Hart\", \"text\": \"E\\u00e9n\\r\\nx\\\"\\\\\\/\"}\n"
+                       "\n"
+                       "  {\"key\":\"Long\"}  \n");
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].Id, 3u);
   EXPECT_EQ(entries[0].Text, "E\xE9n\r\nx\"\\/");
@@ -102,15 +106,18 @@ TEST(JsonlSource, RejectsMalformedLines) {
   EXPECT_EQ(JsonlError("{\"key\": \"\\ud83d\"}"), "b.jsonl:1: malformed JSON: lone surrogate");
   EXPECT_EQ(JsonlError("{\"key\": \"\\ud83d\\ude00\"}"),
             "b.jsonl:1: character U+1F600 does not exist in Windows-1252");
-  EXPECT_EQ(JsonlError("{\"key\": \"a\tb\"}"), "b.jsonl:1: malformed JSON: control character in a string");
+  EXPECT_EQ(JsonlError("{\"key\": \"a\tb\"}"),
+            "b.jsonl:1: malformed JSON: control character in a string");
   EXPECT_EQ(JsonlError("{\"key\": \"a"), "b.jsonl:1: malformed JSON: unterminated string");
 }
 
 // Any key and body, written in either form, must read back the same.
 TEST(DumpFormats, RandomEntriesRoundTrip) {
   std::mt19937 rng(11);
-  const std::string pieces[] = {"\r\n", "\r", "\n", " ", "  ", "\t", "#", "=", "\\", "{Hart}",
-                                "a",    "\xE9", "\x81", "\x80", std::string(1, '\0'), "\x7F", "x\\x41"};
+  const std::string pieces[] = {"\r\n", "\r",    "\n",   " ",    "  ",
+                                "\t",   "#",     "=",    "\\",   "{Hart}",
+                                "a",    "\xE9",  "\x81", "\x80", std::string(1, '\0'),
+                                "\x7F", "x\\x41"};
   for (int round = 0; round < 3000; ++round) {
     std::string key, text;
     for (int i = rng() % 4; i >= 0; --i) key += pieces[rng() % std::size(pieces)];

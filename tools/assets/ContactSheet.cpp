@@ -1,17 +1,17 @@
-#include "ContactSheet.h"
+#include "assets/ContactSheet.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QStringList>
 #include <cmath>
 
-#include "DialogButtons.h"
-#include "Palettes.h"
-#include "Pictures.h"
-#include "Quantize.h"
-#include "ScrollBar.h"
-#include "Shading.h"
-#include "Skins.h"
+#include "assets/DialogButtons.h"
+#include "assets/Palettes.h"
+#include "assets/Pictures.h"
+#include "assets/Quantize.h"
+#include "assets/ScrollBar.h"
+#include "assets/Shading.h"
+#include "assets/Skins.h"
 
 namespace halvena::assets {
 namespace {

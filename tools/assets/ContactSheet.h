@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "SkinLayout.h"
+#include "assets/SkinLayout.h"
 
 namespace halvena::assets {
 

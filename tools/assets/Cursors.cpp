@@ -1,4 +1,4 @@
-#include "Cursors.h"
+#include "assets/Cursors.h"
 
 #include <QPainter>
 #include <QPainterPath>

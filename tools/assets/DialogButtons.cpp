@@ -1,9 +1,9 @@
-#include "DialogButtons.h"
+#include "assets/DialogButtons.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "Shading.h"
+#include "assets/Shading.h"
 
 namespace halvena::assets {
 namespace {

@@ -1,4 +1,4 @@
-#include "Dib.h"
+#include "assets/Dib.h"
 
 namespace halvena::assets {
 namespace {

@@ -1,4 +1,4 @@
-#include "Emblem.h"
+#include "assets/Emblem.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "Shading.h"
+#include "assets/Shading.h"
 
 namespace halvena::assets {
 namespace {

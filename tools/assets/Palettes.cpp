@@ -1,9 +1,9 @@
-#include "Palettes.h"
+#include "assets/Palettes.h"
 
 #include <array>
 #include <vector>
 
-#include "Dib.h"
+#include "assets/Dib.h"
 
 namespace halvena::assets {
 namespace {

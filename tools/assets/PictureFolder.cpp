@@ -1,4 +1,4 @@
-#include "PictureFolder.h"
+#include "assets/PictureFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
-#include "Pictures.h"
+#include "assets/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "Emblem.h"
-#include "Shading.h"
+#include "assets/Emblem.h"
+#include "assets/Shading.h"
 
 namespace halvena::assets {
 namespace {

@@ -1,10 +1,10 @@
-#include "Quantize.h"
+#include "assets/Quantize.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
 
-#include "Dib.h"
+#include "assets/Dib.h"
 
 namespace halvena::assets {
 namespace {

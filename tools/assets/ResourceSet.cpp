@@ -1,4 +1,4 @@
-#include "ResourceSet.h"
+#include "assets/ResourceSet.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ScrollBar.h"
+#include "assets/ScrollBar.h"
 
 #include <QPainter>
 #include <QPolygonF>

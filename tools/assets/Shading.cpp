@@ -1,4 +1,4 @@
-#include "Shading.h"
+#include "assets/Shading.h"
 
 #include <QImage>
 #include <QLinearGradient>

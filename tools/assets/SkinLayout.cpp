@@ -1,4 +1,4 @@
-#include "SkinLayout.h"
+#include "assets/SkinLayout.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,11 +1,11 @@
-#include "Skins.h"
+#include "assets/Skins.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "Shading.h"
+#include "assets/Shading.h"
 
 namespace halvena::assets {
 namespace {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "SkinLayout.h"
+#include "assets/SkinLayout.h"
 
 namespace halvena::assets {
 

@@ -9,16 +9,16 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ContactSheet.h"
-#include "Cursors.h"
-#include "DialogButtons.h"
-#include "Palettes.h"
-#include "PictureFolder.h"
-#include "Pictures.h"
-#include "Quantize.h"
-#include "ResourceSet.h"
-#include "ScrollBar.h"
-#include "Skins.h"
+#include "assets/ContactSheet.h"
+#include "assets/Cursors.h"
+#include "assets/DialogButtons.h"
+#include "assets/Palettes.h"
+#include "assets/PictureFolder.h"
+#include "assets/Pictures.h"
+#include "assets/Quantize.h"
+#include "assets/ResourceSet.h"
+#include "assets/ScrollBar.h"
+#include "assets/Skins.h"
 
 namespace {
 

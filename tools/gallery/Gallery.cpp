@@ -11,15 +11,15 @@
 #include <filesystem>
 #include <string>
 
-#include "BaseBtn.h"
-#include "Bk.h"
-#include "CTxtCtrl.h"
-#include "Display.h"
-#include "Gauges.h"
-#include "PMultiImage.h"
-#include "ProImg.h"
-#include "ProgramFolder.h"
-#include "Resources.h"
+#include "base/ProgramFolder.h"
+#include "controls/BaseBtn.h"
+#include "controls/Bk.h"
+#include "controls/CTxtCtrl.h"
+#include "controls/Gauges.h"
+#include "controls/ProImg.h"
+#include "imaging/PMultiImage.h"
+#include "platform/Display.h"
+#include "platform/Resources.h"
 
 namespace halvena {
 namespace {

@@ -1,14 +1,14 @@
-#include "DictBuild.h"
+#include "halvena-dict/DictBuild.h"
 
 #include <algorithm>
 #include <map>
 #include <set>
 #include <unordered_map>
 
-#include "BodyMarkup.h"
-#include "CodePage.h"
-#include "IDbRecs.h"
-#include "TextSearch.h"
+#include "base/CodePage.h"
+#include "data/BodyMarkup.h"
+#include "data/IDbRecs.h"
+#include "data/TextSearch.h"
 
 namespace halvena::dict {
 namespace {
@@ -16,27 +16,92 @@ namespace {
 // The letters that the accented letters of Windows-1252 sort with.
 std::string_view BaseLetters(unsigned char b) {
   switch (Cp1252ToUnicode(b)) {
-    case U'À': case U'Á': case U'Â': case U'Ã': case U'Ä': case U'Å':
-    case U'à': case U'á': case U'â': case U'ã': case U'ä': case U'å': return "a";
-    case U'Æ': case U'æ': return "ae";
-    case U'Ç': case U'ç': return "c";
-    case U'È': case U'É': case U'Ê': case U'Ë':
-    case U'è': case U'é': case U'ê': case U'ë': return "e";
-    case U'Ì': case U'Í': case U'Î': case U'Ï':
-    case U'ì': case U'í': case U'î': case U'ï': return "i";
-    case U'Ð': case U'ð': return "d";
-    case U'Ñ': case U'ñ': return "n";
-    case U'Ò': case U'Ó': case U'Ô': case U'Õ': case U'Ö': case U'Ø':
-    case U'ò': case U'ó': case U'ô': case U'õ': case U'ö': case U'ø': return "o";
-    case U'Œ': case U'œ': return "oe";
-    case U'Š': case U'š': return "s";
-    case U'ß': return "ss";
-    case U'Þ': case U'þ': return "th";
-    case U'Ù': case U'Ú': case U'Û': case U'Ü':
-    case U'ù': case U'ú': case U'û': case U'ü': return "u";
-    case U'Ý': case U'ý': case U'ÿ': case U'Ÿ': return "y";
-    case U'Ž': case U'ž': return "z";
-    default: return {};
+    case U'À':
+    case U'Á':
+    case U'Â':
+    case U'Ã':
+    case U'Ä':
+    case U'Å':
+    case U'à':
+    case U'á':
+    case U'â':
+    case U'ã':
+    case U'ä':
+    case U'å':
+      return "a";
+    case U'Æ':
+    case U'æ':
+      return "ae";
+    case U'Ç':
+    case U'ç':
+      return "c";
+    case U'È':
+    case U'É':
+    case U'Ê':
+    case U'Ë':
+    case U'è':
+    case U'é':
+    case U'ê':
+    case U'ë':
+      return "e";
+    case U'Ì':
+    case U'Í':
+    case U'Î':
+    case U'Ï':
+    case U'ì':
+    case U'í':
+    case U'î':
+    case U'ï':
+      return "i";
+    case U'Ð':
+    case U'ð':
+      return "d";
+    case U'Ñ':
+    case U'ñ':
+      return "n";
+    case U'Ò':
+    case U'Ó':
+    case U'Ô':
+    case U'Õ':
+    case U'Ö':
+    case U'Ø':
+    case U'ò':
+    case U'ó':
+    case U'ô':
+    case U'õ':
+    case U'ö':
+    case U'ø':
+      return "o";
+    case U'Œ':
+    case U'œ':
+      return "oe";
+    case U'Š':
+    case U'š':
+      return "s";
+    case U'ß':
+      return "ss";
+    case U'Þ':
+    case U'þ':
+      return "th";
+    case U'Ù':
+    case U'Ú':
+    case U'Û':
+    case U'Ü':
+    case U'ù':
+    case U'ú':
+    case U'û':
+    case U'ü':
+      return "u";
+    case U'Ý':
+    case U'ý':
+    case U'ÿ':
+    case U'Ÿ':
+      return "y";
+    case U'Ž':
+    case U'ž':
+      return "z";
+    default:
+      return {};
   }
 }
 
@@ -46,7 +111,9 @@ std::string FoldTitle(std::string_view title) {
   return folded;
 }
 
-std::string Place(const TSourceEntry& e) { return e.File + ":" + std::to_string(e.Line); }
+std::string Place(const TSourceEntry& e) {
+  return e.File + ":" + std::to_string(e.Line);
+}
 
 }  // namespace
 
@@ -56,8 +123,9 @@ void AssignIds(std::vector<TSourceEntry>& entries) {
     if (e.Id == 0) continue;
     const auto [it, fresh] = used.emplace(e.Id, &e);
     if (!fresh) {
-      throw TDictError(e.File, e.Line,
-                       "duplicate Id " + std::to_string(e.Id) + " (first at " + Place(*it->second) + ")");
+      throw TDictError(
+          e.File, e.Line,
+          "duplicate Id " + std::to_string(e.Id) + " (first at " + Place(*it->second) + ")");
     }
   }
   std::uint32_t next = 1;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "DictSource.h"
+#include "halvena-dict/DictSource.h"
 
 namespace halvena::dict {
 

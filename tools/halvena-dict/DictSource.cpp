@@ -1,17 +1,19 @@
-#include "DictSource.h"
+#include "halvena-dict/DictSource.h"
 
 #include <charconv>
 #include <cstdio>
 #include <map>
 
-#include "CodePage.h"
+#include "base/CodePage.h"
 
 namespace halvena::dict {
 namespace {
 
 constexpr std::size_t kMaxTextLen = 0xFFFF;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -38,9 +40,9 @@ std::string ToCp1252(std::string_view utf8, const std::string& file, int line) {
   const TCp1252Result r = Utf8ToCp1252(utf8, out);
   if (!r.ok) {
     throw TDictError(file, line,
-                     r.badChar == 0 ? "malformed UTF-8"
-                                    : "character " + CharName(r.badChar) +
-                                          " does not exist in Windows-1252");
+                     r.badChar == 0
+                         ? "malformed UTF-8"
+                         : "character " + CharName(r.badChar) + " does not exist in Windows-1252");
   }
   return out;
 }
@@ -61,7 +63,8 @@ std::string Unescape(std::string_view line, const std::string& file, int lineNo)
       out += static_cast<char>(HexDigit(line[slash + 2]) * 16 + HexDigit(line[slash + 3]));
       pos = slash + 4;
     } else {
-      throw TDictError(file, lineNo, "unknown escape (write \\\\ for a backslash, \\xHH for a byte)");
+      throw TDictError(file, lineNo,
+                       "unknown escape (write \\\\ for a backslash, \\xHH for a byte)");
     }
   }
   return out;
@@ -183,8 +186,8 @@ class TJsonLine {
     while (FPos < FText.size() && FText[FPos] >= '0' && FText[FPos] <= '9') ++FPos;
     std::uint32_t id = 0;
     const auto [end, error] = std::from_chars(FText.data() + start, FText.data() + FPos, id);
-    if (FPos == start || error != std::errc() || end != FText.data() + FPos ||
-        Peek() == '.' || Peek() == 'e' || Peek() == 'E') {
+    if (FPos == start || error != std::errc() || end != FText.data() + FPos || Peek() == '.' ||
+        Peek() == 'e' || Peek() == 'E') {
       Fail("\"id\" must be a whole number from 0 to 4294967295");
     }
     return id;
@@ -208,7 +211,8 @@ class TJsonLine {
       if (FPos >= FText.size()) Fail("malformed JSON: unterminated string");
       const char c = FText[FPos++];
       if (c == '"') return out;
-      if (static_cast<unsigned char>(c) < 0x20) Fail("malformed JSON: control character in a string");
+      if (static_cast<unsigned char>(c) < 0x20)
+        Fail("malformed JSON: control character in a string");
       if (c != '\\') {
         out += c;
         continue;
@@ -216,14 +220,30 @@ class TJsonLine {
       if (FPos >= FText.size()) Fail("malformed JSON: unterminated string");
       const char e = FText[FPos++];
       switch (e) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case '/': out += '/'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
+        case '"':
+          out += '"';
+          break;
+        case '\\':
+          out += '\\';
+          break;
+        case '/':
+          out += '/';
+          break;
+        case 'b':
+          out += '\b';
+          break;
+        case 'f':
+          out += '\f';
+          break;
+        case 'n':
+          out += '\n';
+          break;
+        case 'r':
+          out += '\r';
+          break;
+        case 't':
+          out += '\t';
+          break;
         case 'u': {
           char32_t ch = ParseHex4();
           if (ch >= 0xD800 && ch <= 0xDBFF) {
@@ -300,11 +320,21 @@ void AppendJsonString(std::string& out, std::string_view text) {
   for (char c : text) {
     const char32_t ch = Cp1252ToUnicode(static_cast<unsigned char>(c));
     switch (ch) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F)) {
           char buf[8];

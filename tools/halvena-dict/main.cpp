@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "CodePage.h"
-#include "DictBuild.h"
-#include "DictSource.h"
-#include "IDbRecs.h"
-#include "RecWriter.h"
-#include "TitleItems.h"
+#include "base/CodePage.h"
+#include "data/IDbRecs.h"
+#include "data/RecWriter.h"
+#include "data/TitleItems.h"
+#include "halvena-dict/DictBuild.h"
+#include "halvena-dict/DictSource.h"
 
 namespace fs = std::filesystem;
 using namespace halvena;
@@ -230,8 +230,9 @@ int Contents(int argc, char** argv) {
   char letter = 0;
   if (args.operands.size() == 2) {
     const std::string& l = args.operands[1];
-    const bool valid = l.size() == 1 && ((l[0] >= 'A' && l[0] <= 'Z') ||
-                                         (l[0] >= 'a' && l[0] <= 'z') || l[0] == '#' || l[0] == '0');
+    const bool valid =
+        l.size() == 1 && ((l[0] >= 'A' && l[0] <= 'Z') || (l[0] >= 'a' && l[0] <= 'z') ||
+                          l[0] == '#' || l[0] == '0');
     if (!valid) throw TUsageError{};
     letter = l[0];
   }

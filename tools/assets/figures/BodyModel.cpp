@@ -1,4 +1,4 @@
-#include "BodyModel.h"
+#include "assets/figures/BodyModel.h"
 
 #include <charconv>
 #include <fstream>

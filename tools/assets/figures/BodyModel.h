@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Geometry.h"
+#include "assets/figures/Geometry.h"
 
 namespace halvena::figures {
 

@@ -1,4 +1,4 @@
-#include "FigureFiles.h"
+#include "assets/figures/FigureFiles.h"
 
 #include <cstdlib>
 

@@ -6,7 +6,7 @@
 #include <QSize>
 #include <QString>
 
-#include "BodyModel.h"
+#include "assets/figures/BodyModel.h"
 
 namespace halvena::figures {
 

@@ -1,4 +1,4 @@
-#include "FigureRender.h"
+#include "assets/figures/FigureRender.h"
 
 #include <algorithm>
 #include <cmath>

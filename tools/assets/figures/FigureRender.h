@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "FigureScene.h"
+#include "assets/figures/FigureScene.h"
 
 namespace halvena::figures {
 

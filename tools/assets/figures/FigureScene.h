@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "BodyModel.h"
+#include "assets/figures/BodyModel.h"
 
 namespace halvena::figures {
 

@@ -1,4 +1,4 @@
-#include "RegionCover.h"
+#include "assets/figures/RegionCover.h"
 
 #include <algorithm>
 #include <limits>

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "FigureScene.h"
+#include "assets/figures/FigureScene.h"
 
 namespace halvena::figures {
 

@@ -16,11 +16,11 @@
 #include <thread>
 #include <vector>
 
-#include "BodyModel.h"
-#include "FigureFiles.h"
-#include "FigureRender.h"
-#include "FigureScene.h"
-#include "RegionCover.h"
+#include "assets/figures/BodyModel.h"
+#include "assets/figures/FigureFiles.h"
+#include "assets/figures/FigureRender.h"
+#include "assets/figures/FigureScene.h"
+#include "assets/figures/RegionCover.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "StringList.h"
+#include "base/StringList.h"
 
 #include <gtest/gtest.h>
 

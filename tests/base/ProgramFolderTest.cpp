@@ -1,19 +1,39 @@
-#include "ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 namespace halvena {
 namespace {
 
 namespace fs = std::filesystem;
 
+// A fresh folder under the temporary folder, removed at the end.
+class TTempFolder {
+ public:
+  TTempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "halvena-base-XXXXXX").string();
+    FPath = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+  }
+  ~TTempFolder() {
+    std::error_code ec;
+    if (!FPath.empty()) fs::remove_all(FPath, ec);
+  }
+  const std::string& Path() const { return FPath; }
+
+ private:
+  std::string FPath;
+};
+
 TEST(ProgramFolder, ResolvesWindowsPathsComponentByComponent) {
-  QTemporaryDir dir;
-  const std::string root = dir.path().toStdString();
+  const TTempFolder dir;
+  ASSERT_FALSE(dir.Path().empty());
+  const std::string root = dir.Path();
   for (const char* file :
        {"I/B/bk6x4", "I/B/f6x4/F6X4_03", "D/IDbRecs.dat", "Same/x", "same/X", "same/x"}) {
     fs::create_directories(fs::path(root) / fs::path(file).parent_path());
