@@ -3,8 +3,16 @@
 // state the handlers share, its skins and window shapes, the dictionary and the two anatomy
 // line lists. User-interface thread only.
 //
-// The window's handlers are members of this class; the ones of the window chrome live in
-// MainChrome.cpp.
+// The window's handlers are members of this class, in one source file per concern: construction
+// and close (Main.cpp), the controls (MainComponents.cpp), the chrome (MainChrome.cpp), and the
+// reader's handlers of navigation, anatomy and output (MainNavigation.cpp, MainAnatomy.cpp,
+// MainOutput.cpp). A handler reads its controls, calls a plain function of src/navigation,
+// src/anatomy or src/output, and writes its controls.
+//
+// Closing while work runs: handlers that let pending messages run (the refreshes, the loader's
+// gauge) can meet a close request in the middle. The close then waits until the event loop is
+// back at the top, and LetPendingMessagesRun answers false: the handler stops at once, so the
+// store is never released under a loop that still walks it.
 #pragma once
 
 #include <QLabel>
@@ -26,6 +34,7 @@
 #include "controls/ProImg.h"
 #include "data/IDbRecs.h"
 #include "imaging/PMultiImage.h"
+#include "navigation/ViewMode.h"
 
 namespace halvena {
 
@@ -57,6 +66,13 @@ class TMainForm : public QWidget {
 
   bool ScreenTooSmall() const { return FScreenTooSmall; }
 
+  // True from the moment a close is asked for: every handler that finds it set returns at once.
+  bool Closing() const { return FClosing || FCloseRequested; }
+  // Lets pending messages run so that emptied controls repaint during a long operation. False
+  // when the window started closing meanwhile: the caller stops at once and uses the store no
+  // more.
+  bool LetPendingMessagesRun();
+
   // Loads the skin image "I\B\" + stem + the class suffix into `target`; a missing or unreadable
   // file leaves `target` empty.
   void LoadSkin(const std::string& stem, TPicture& target);
@@ -80,6 +96,13 @@ class TMainForm : public QWidget {
   void AppMinimize();
   // Restores the program and brings the window to the front.
   void AppRestore();
+
+  // Navigation: view modes, contents list, keyword search, entry display and history
+  // (MainNavigation.cpp).
+
+  // Anatomy: the body figure, pointing, turning and gender (MainAnatomy.cpp).
+
+  // Output: printing, the clipboard, online help and the about window (MainOutput.cpp).
 
   // Runs after the close query let the window close; the program entry ends the message loop
   // with it.
@@ -137,7 +160,7 @@ class TMainForm : public QWidget {
   // State that the handlers read and write.
   std::unique_ptr<TIDbRecFile> RecFile;           // null once the close query released it
   std::int32_t CurrentRecId = 0;                  // Id of the entry on screen, 0 for none
-  std::uint8_t ViewMode = 1;                      // 1 contents, 2 anatomy, 4 search
+  TViewMode ViewMode = TViewMode::vmContents;     // the way of finding an entry on screen
   std::int32_t BodyView = 0;                      // view of the body figure, 0 to 15
   std::unique_ptr<TStringList> FemaleQueryLines;  // lines of d\qf.dat
   std::unique_ptr<TStringList> MaleQueryLines;    // lines of d\qm.dat
@@ -182,6 +205,9 @@ class TMainForm : public QWidget {
   bool FScreenTooSmall = false;
   // Set by the close query; from then on no handler runs.
   bool FClosing = false;
+  // A close arrived while pending messages were being handled; it runs from the top of the
+  // event loop.
+  bool FCloseRequested = false;
 };
 
 }  // namespace halvena

@@ -11,9 +11,9 @@
 #include "base/CodePage.h"
 #include "data/IDbRecs.h"
 #include "data/RecWriter.h"
-#include "data/TitleItems.h"
 #include "halvena-dict/DictBuild.h"
 #include "halvena-dict/DictSource.h"
+#include "navigation/TypedSearch.h"
 
 namespace fs = std::filesystem;
 using namespace halvena;
@@ -211,16 +211,11 @@ int Search(int argc, char** argv) {
   const std::string typed = ArgToCp1252("text", args.operands[1]);
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
-  std::string queryText = TypedSearchQuery(typed);
-  TIDbQuery query;
-  query.Query = queryText.data();
-  query.QueryLen = queryText.size();
-  store.Filter(query, nullptr);
-  std::vector<std::string> items;
-  store.FillTitleList(2, ' ', items);
-  PrintItems(items);
-  const int chosen = ChooseTypedResult(items, typed);
-  if (chosen >= 0) std::cout << "selected: " << Cp1252ToUtf8(items[chosen]) << "\n";
+  const TTypedSearchResult result = RunTypedSearch(store, typed, nullptr);
+  PrintItems(result.Items);
+  if (result.Chosen >= 0) {
+    std::cout << "selected: " << Cp1252ToUtf8(result.Items[result.Chosen]) << "\n";
+  }
   return status;
 }
 

@@ -1,4 +1,4 @@
-#include "data/TitleItems.h"
+#include "navigation/TitleItems.h"
 
 #include <gtest/gtest.h>
 
