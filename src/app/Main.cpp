@@ -57,6 +57,7 @@ bool IsInputEvent(const QEvent* event) {
 TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   LoadProgramCursors();
   CreateComponents();
+  ConnectNavigation();
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());
@@ -196,6 +197,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+  ResetBtnClick(this);
   if (IntroActive) {
     delete IntroForm;
     IntroForm = nullptr;
