@@ -59,6 +59,7 @@ bool IsInputEvent(const QEvent* event) {
 TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   LoadProgramCursors();
   CreateComponents();
+  ConnectNavigation();
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());
@@ -200,6 +201,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+  ResetBtnClick(this);
   if (IntroActive) {
     delete IntroForm;
     IntroForm = nullptr;
