@@ -8,7 +8,6 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 #include <optional>
 
@@ -57,6 +56,7 @@ bool IsInputEvent(const QEvent* event) {
 TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   LoadProgramCursors();
   CreateComponents();
+  ConnectAnatomy();
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());
@@ -145,12 +145,11 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   TProgressGauge* gauge = IntroActive && IntroForm != nullptr ? IntroForm->Gauge : nullptr;
   RecFile->LoadFromFile(ResolveProgramPath("D\\IDbRecs.dat"), gauge);
 
+  // A missing or unreadable query file leaves its list empty.
   FemaleQueryLines = std::make_unique<TStringList>();
-  const std::string female = ResolveProgramPath("d\\qf.dat");
-  if (std::filesystem::exists(female)) FemaleQueryLines->Assign(ReadQueryLines(female));
+  FemaleQueryLines->Assign(ReadQueryLines(ResolveProgramPath("d\\qf.dat")));
   MaleQueryLines = std::make_unique<TStringList>();
-  const std::string male = ResolveProgramPath("d\\qm.dat");
-  if (std::filesystem::exists(male)) MaleQueryLines->Assign(ReadQueryLines(male));
+  MaleQueryLines->Assign(ReadQueryLines(ResolveProgramPath("d\\qm.dat")));
 
   SetHourglass(false);
 }
@@ -196,6 +195,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+  LoadBodyFigure();
   if (IntroActive) {
     delete IntroForm;
     IntroForm = nullptr;
