@@ -162,12 +162,4 @@ bool MapToFigureFrame(int x, int y, int width, int height, int& frameX, int& fra
   return true;
 }
 
-std::string BodyFigurePath(bool male, int screenClass, int bodyView) {
-  static constexpr const char* kClassSuffixes[] = {"6x4", "8x6", "10x7"};
-  if (screenClass < 0 || screenClass > 2 || bodyView < 0 || bodyView > 15) return {};
-  const std::string stem = std::string(male ? "m" : "f") + kClassSuffixes[screenClass];
-  return "i\\b\\" + stem + "\\" + stem + "_" + static_cast<char>('0' + bodyView / 10) +
-         static_cast<char>('0' + bodyView % 10);
-}
-
 }  // namespace halvena

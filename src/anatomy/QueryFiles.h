@@ -1,8 +1,8 @@
 // The anatomy query files d\qf.dat and d\qm.dat: for each of the sixteen views of the body
 // figure, which rectangles of the figure's reference frame belong to which named region, and
-// which keyword query belongs to each region name; and the names of the figure's pictures.
-// Plain functions on the lines in memory, shared by the main window, the figure generator's
-// tests and halvena-dict; safe to call on several threads at once on lists nobody changes.
+// which keyword query belongs to each region name. Plain functions on the lines in memory, shared
+// by the main window, the figure generator's tests and halvena-dict; safe to call on several
+// threads at once on lists nobody changes.
 //
 // A section is a header line ("[0]" ... "[15]" or "[Queries]", compared byte for byte) and the
 // lines after it up to the first empty line, the first line beginning with "[" or the end; only
@@ -68,10 +68,5 @@ TRegionHit LookUpRegion(std::span<const std::string> lines, int bodyView, int x,
 // rounded, halves to even. False, leaving the outputs alone, when the shown size is not
 // positive or the point lies too far off the figure to be mapped.
 bool MapToFigureFrame(int x, int y, int width, int height, int& frameX, int& frameY);
-
-// The picture of view `bodyView` (0 to 15) of the female or male figure for the screen-size
-// class `screenClass` (0 to 2), relative to the program folder: "i\b\f6x4\f6x4_00" ...
-// "i\b\m10x7\m10x7_15". Empty for a class or view out of range.
-std::string BodyFigurePath(bool male, int screenClass, int bodyView);
 
 }  // namespace halvena

@@ -8,6 +8,7 @@
 #include "anatomy/QueryFiles.h"
 #include "app/Main.h"
 #include "base/ProgramFolder.h"
+#include "layout/Files.h"
 #include "platform/CodePageQt.h"
 #include "platform/Display.h"
 
@@ -55,9 +56,10 @@ void TMainForm::LoadBodyFigure() {
   anImage.SetImageReadRes(ReadResForDepth(DisplayMetrics().BitsPerPixel));
   anImage.SetImageDither(anImage.ImageReadRes() != lColorTrue);
   anImage.SetImageName(QString());
-  const std::string figure = BodyFigurePath(GenderBtn->ButtonIsDown(), ScreenClass, BodyView);
+  const std::string figure =
+      layout::FigurePath(GenderBtn->ButtonIsDown(), ScreenClass, static_cast<int>(BodyView));
   const QString path = QFile::decodeName(ResolveProgramPath(figure).c_str());
-  if (!figure.empty() && QFileInfo(path).isFile()) anImage.SetImageName(path);
+  if (QFileInfo(path).isFile()) anImage.SetImageName(path);
   TPicture picture;
   if (!anImage.Picture().isNull()) picture.SetBitmap(anImage.Picture());
   BodyImage->SetImage(picture);

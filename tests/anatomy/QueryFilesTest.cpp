@@ -176,14 +176,5 @@ TEST(FigureFrame, NoPointOnAFigureWithoutSizeOrFarOffIt) {
   EXPECT_EQ(y, 7);
 }
 
-TEST(FigureFrame, PicturePathsHaveTheSixStemsAndTwoDigitViews) {
-  EXPECT_EQ(BodyFigurePath(false, 0, 0), "i\\b\\f6x4\\f6x4_00");
-  EXPECT_EQ(BodyFigurePath(true, 0, 3), "i\\b\\m6x4\\m6x4_03");
-  EXPECT_EQ(BodyFigurePath(false, 1, 15), "i\\b\\f8x6\\f8x6_15");
-  EXPECT_EQ(BodyFigurePath(true, 2, 10), "i\\b\\m10x7\\m10x7_10");
-  EXPECT_EQ(BodyFigurePath(false, 3, 0), "");
-  EXPECT_EQ(BodyFigurePath(true, 0, 16), "");
-}
-
 }  // namespace
 }  // namespace halvena
