@@ -174,6 +174,24 @@ class TMainForm : public QWidget {
 
   // Anatomy: the body figure, pointing, turning and gender (MainAnatomy.cpp).
 
+  // Loads the picture of the current gender (GenderBtn down: male), screen-size class and
+  // BodyView into BodyImage, decoded at the display's depth; a missing or undecodable picture
+  // leaves the figure blank.
+  void LoadBodyFigure();
+  // The region under point (x, y) of the figure's reference frame in the current gender and
+  // view: answers its name, empty for none, and puts its query into SearchEdit or empties it.
+  QString LookUpFigureRegion(int x, int y);
+  // The pointer at (X, Y) in BodyImage: the region's name in HintPnl beside the pointer, shown
+  // only when there is one.
+  void BodyImageMouseMove(TGraphicControl* Sender, TShiftState Shift, int X, int Y);
+  // The pointer left BodyImage: HintPnl hides and keeps its text.
+  void BodyImageMouseLeave();
+  // RotateLeftBtn turns the figure one view on (15 wraps to 0), RotateRightBtn one view back
+  // (0 wraps to 15); any other sender only closes the pop-up panels.
+  void RotateBtnClick(TGraphicControl* Sender);
+  // Switches between the female and the male figure, keeping the view.
+  void GenderBtnClick(TGraphicControl* Sender);
+
   // Output: printing, the clipboard, online help and the about window (MainOutput.cpp).
 
   // Runs after the close query let the window close; the program entry ends the message loop
@@ -268,6 +286,8 @@ class TMainForm : public QWidget {
   void DrawRowBackdrop(GTextControl* list, TBkControl* background, int Index, const TRect& Rect);
   void DrawListItem(GTextControl* list, TBkControl* background, int Index, TRect Rect,
                     TOwnerDrawState State);
+  // Hands the figure's and the figure buttons' events to the anatomy handlers.
+  void ConnectAnatomy();
   void CreateTitleButtons();
   void CreateTabButtons();
   void CreateLetterButtons();
