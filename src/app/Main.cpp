@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "anatomy/QueryFiles.h"
+#include "app/About.h"
 #include "app/Intro.h"
 #include "app/ScreenClass.h"
 #include "app/TabRegions.h"
@@ -57,6 +58,7 @@ bool IsInputEvent(const QEvent* event) {
 TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   LoadProgramCursors();
   CreateComponents();
+  ConnectOutput();
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());
@@ -231,6 +233,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   hide();
   ProcessMessages();
+  ShowFarewell();
   event->accept();
   if (OnClosed) OnClosed();
 }
