@@ -8,6 +8,7 @@
 #include "base/ProgramFolder.h"
 #include "imaging/PMultiImage.h"
 #include "imaging/ResourceBitmap.h"
+#include "layout/Files.h"
 #include "platform/Application.h"
 #include "platform/Display.h"
 
@@ -51,7 +52,8 @@ TBaseBtn* NewDialogButton(QWidget* parent, int x, const QString& caption) {
 }
 
 // The glyph of one state: the skin file when it loads, else the resource bitmap, else none.
-void LoadGlyph(TPMultiImage& loader, const char* file, const QString& resource, QImage& glyph) {
+void LoadGlyph(TPMultiImage& loader, std::string_view file, const QString& resource,
+               QImage& glyph) {
   loader.SetImageName(QString());
   const QString path = QFile::decodeName(ResolveProgramPath(file).c_str());
   if (QFileInfo(path).isFile()) loader.SetImageName(path);
@@ -98,12 +100,12 @@ TMessageDlgBox::TMessageDlgBox(TPMultiImage& loader)
   MsgLbl->setAttribute(Qt::WA_TranslucentBackground);
 
   const struct {
-    const char* File;
+    std::string_view File;
     const char* Resource;
     void (TBaseBtn::*Set)(const TPicture&);
-  } glyphs[] = {{"I\\butup.bmp", "ButUp", &TBaseBtn::SetGlyphUp},
-                {"I\\butdown.bmp", "ButDown", &TBaseBtn::SetGlyphDown},
-                {"I\\butdisabled.bmp", "ButDisabled", &TBaseBtn::SetGlyphDisabled}};
+  } glyphs[] = {{layout::kDialogButtonPaths[0], "ButUp", &TBaseBtn::SetGlyphUp},
+                {layout::kDialogButtonPaths[1], "ButDown", &TBaseBtn::SetGlyphDown},
+                {layout::kDialogButtonPaths[2], "ButDisabled", &TBaseBtn::SetGlyphDisabled}};
   for (const auto& glyph : glyphs) {
     QImage image;
     LoadGlyph(loader, glyph.File, QString::fromLatin1(glyph.Resource), image);
