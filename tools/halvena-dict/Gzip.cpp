@@ -90,9 +90,12 @@ class TGzipInflater {
 };
 
 std::string InflateGzip(const std::string& file, std::string_view compressed, std::uint64_t limit) {
+  const std::uint64_t most = limit == std::numeric_limits<std::uint64_t>::max() ? limit : limit + 1;
   TGzipInflater inflater(file, compressed);
-  inflater.InflateTo(limit == std::numeric_limits<std::uint64_t>::max() ? limit : limit + 1);
-  return inflater.Out();
+  inflater.InflateTo(most);
+  std::string out = inflater.Out();
+  if (out.size() > most) out.resize(most);
+  return out;
 }
 
 namespace {

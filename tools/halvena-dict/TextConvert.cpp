@@ -299,7 +299,7 @@ std::string LinesToParagraphs(std::string_view text) {
 
 bool CutBody(std::string& body, std::size_t limit) {
   if (body.size() <= limit) return false;
-  const std::size_t end = body.rfind("\r\n", limit - 2);
+  const std::size_t end = limit >= 2 ? body.rfind("\r\n", limit - 2) : std::string::npos;
   body.resize(end != std::string::npos && end > 0 ? end : limit);
   return true;
 }
