@@ -45,13 +45,20 @@ double Seconds(TClock::duration d) {
 // What one run of a child process cost.
 struct TProcessRun {
   double wall = 0;  // seconds
-  double cpu = 0;   // user + system seconds
+  double cpu = 0;   // user + system seconds, GNU time's own included
   long peakKb = 0;  // largest resident set
   std::string output;
 };
 
-// Runs `args` with stdout into a pipe that is read to its end, as a shell pipeline would.
-TProcessRun RunProcess(const std::vector<std::string>& args) {
+// Runs `args` with stdout into a pipe that is read to its end, as a shell pipeline would. The
+// peak memory comes from GNU time around the command: a child's own figure would count this
+// process's memory too, which the child shares until it runs the command.
+TProcessRun RunProcess(const std::vector<std::string>& command) {
+  static const std::string peakFile =
+      (std::filesystem::temp_directory_path() / ("halvena-compare-" + std::to_string(getpid())))
+          .string();
+  std::vector<std::string> args = {"/usr/bin/time", "-f", "%M", "-o", peakFile};
+  args.insert(args.end(), command.begin(), command.end());
   int fds[2];
   if (pipe(fds) != 0) throw std::runtime_error("no pipe");
   posix_spawn_file_actions_t actions;
@@ -70,7 +77,7 @@ TProcessRun RunProcess(const std::vector<std::string>& args) {
   const auto start = TClock::now();
   pid_t pid;
   if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp) != 0) {
-    throw std::runtime_error(args[0] + " does not start");
+    throw std::runtime_error(command[0] + " does not start (is /usr/bin/time there?)");
   }
   close(fds[1]);
   char buffer[1 << 16];
@@ -86,7 +93,16 @@ TProcessRun RunProcess(const std::vector<std::string>& args) {
   posix_spawn_file_actions_destroy(&actions);
   run.cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
             static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  run.peakKb = usage.ru_maxrss;
+  // The figure is the last line; a command that exits non-zero (grep without a match) has a
+  // line about that before it.
+  std::ifstream peak(peakFile);
+  std::string line, last;
+  while (std::getline(peak, line)) {
+    if (!line.empty()) last = line;
+  }
+  run.peakKb = std::atol(last.c_str());
+  if (run.peakKb <= 0) throw std::runtime_error("no figure from /usr/bin/time");
+  std::filesystem::remove(peakFile);
   return run;
 }
 
