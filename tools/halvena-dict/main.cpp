@@ -15,6 +15,8 @@
 #include "data/RecWriter.h"
 #include "halvena-dict/DictBuild.h"
 #include "halvena-dict/DictSource.h"
+#include "halvena-dict/Gzip.h"
+#include "halvena-dict/Import.h"
 #include "navigation/TypedSearch.h"
 
 namespace fs = std::filesystem;
@@ -28,6 +30,7 @@ constexpr int kExitError = 2;
 
 const char kUsage[] =
     "usage: halvena-dict build [--sort] -o OUT SOURCE...   (SOURCE: .txt or .jsonl)\n"
+    "       halvena-dict import [--sort] -o OUT SOURCE   (SOURCE: dictd .index or StarDict .ifo)\n"
     "       halvena-dict dump [--text] FILE\n"
     "       halvena-dict filter [--scope S] FILE QUERY\n"
     "       halvena-dict search FILE TEXT\n"
@@ -162,6 +165,27 @@ int Build(int argc, char** argv) {
   std::error_code ec;
   fs::rename(temp, args.output, ec);
   if (ec) throw TToolError{args.output + ": cannot write the file: " + ec.message()};
+  return 0;
+}
+
+// Reads a dictd or StarDict dictionary and writes it as `build` does; tells how many entries
+// it wrote and how many characters Windows-1252 could not hold.
+int Import(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {"--sort", "-o"});
+  if (args.output.empty() || args.operands.size() != 1) throw TUsageError{};
+  try {
+    TImported imported = ImportDictionary(args.operands[0]);
+    const std::size_t count = imported.Entries.size();
+    WriteDictionaryFile(std::move(imported.Entries), HasFlag(args, "--sort"), args.output);
+    std::cout << args.output << ": " << count << " entries, " << imported.Replaced
+              << " characters replaced by a plain letter or \"?\"";
+    if (imported.CutBodies > 0) {
+      std::cout << ", " << imported.CutBodies << " definitions cut to 65535 bytes";
+    }
+    std::cout << "\n";
+  } catch (const TImportError& e) {
+    throw TToolError{e.what()};
+  }
   return 0;
 }
 
@@ -303,6 +327,7 @@ int main(int argc, char** argv) {
     if (argc < 2) throw TUsageError{};
     const std::string command = argv[1];
     if (command == "build") return Build(argc, argv);
+    if (command == "import") return Import(argc, argv);
     if (command == "dump") return Dump(argc, argv);
     if (command == "filter") return Filter(argc, argv);
     if (command == "search") return Search(argc, argv);
