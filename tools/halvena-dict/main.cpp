@@ -27,12 +27,21 @@ constexpr int kExitError = 2;
 const char kUsage[] =
     "usage: halvena-dict build [--sort] -o OUT SOURCE...   (SOURCE: .txt or .jsonl)\n"
     "       halvena-dict dump [--text] FILE\n"
-    "       halvena-dict filter [--scope S] FILE QUERY\n"
+    "       halvena-dict filter [--scope A] FILE QUERY\n"
     "       halvena-dict search FILE TEXT\n"
     "       halvena-dict contents FILE [LETTER]\n"
-    "Options come before FILE; -- ends them.\n";
+    "       halvena-dict --help | --version\n"
+    "Options come before FILE; -- ends them. LETTER is A-Z, # or 0.\n"
+    "QUERY: +word required, %word any of these, -word excluded; \"word\" (in quotes) a whole\n"
+    "word, otherwise any text. --scope A lists every entry when QUERY is empty.\n"
+    "Lists print N|Title, where N is the entry's position in that list.\n"
+    "Exit status: 0 done, 1 the file is broken (what it holds is used), 2 error.\n";
 
-struct TUsageError {};
+// Thrown for a wrong command line: the message (when there is one) and then the usage go to
+// standard error, with exit code 2.
+struct TUsageError {
+  std::string message;
+};
 
 // Thrown for a failure the tool reports as "halvena-dict: message" with exit code 2.
 struct TToolError {
@@ -65,9 +74,11 @@ TArgs ParseArgs(int argc, char** argv, const std::vector<std::string>& allowed) 
       break;
     }
     if (a.empty() || a[0] != '-') break;
-    if (!allowedOption(a)) throw TUsageError{};
+    if (!allowedOption(a)) {
+      throw TUsageError{"option " + a + " is unknown"};
+    }
     if (a == "-o" || a == "--scope") {
-      if (i + 1 >= argc) throw TUsageError{};
+      if (i + 1 >= argc) throw TUsageError{"option " + a + " needs a value"};
       (a == "-o" ? args.output : args.scope) = argv[++i];
       if (a == "--scope") args.haveScope = true;
     } else {
@@ -76,6 +87,11 @@ TArgs ParseArgs(int argc, char** argv, const std::vector<std::string>& allowed) 
   }
   for (; i < argc; ++i) args.operands.emplace_back(argv[i]);
   return args;
+}
+
+// A usage error with `what` unless `args` has `least` to `most` operands.
+void ExpectOperands(const TArgs& args, std::size_t least, std::size_t most, const char* what) {
+  if (args.operands.size() < least || args.operands.size() > most) throw TUsageError{what};
 }
 
 bool HasFlag(const TArgs& args, const char* flag) {
@@ -125,7 +141,8 @@ void PrintItems(const std::vector<std::string>& items) {
 
 int Build(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {"--sort", "-o"});
-  if (args.output.empty() || args.operands.empty()) throw TUsageError{};
+  if (args.output.empty()) throw TUsageError{"build needs -o OUT"};
+  if (args.operands.empty()) throw TUsageError{"build needs at least one SOURCE"};
   std::vector<TSourceEntry> entries;
   for (const auto& source : args.operands) {
     const std::string content = ReadWholeFile(source);
@@ -164,7 +181,7 @@ int Build(int argc, char** argv) {
 
 int Dump(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {"--text"});
-  if (args.operands.size() != 1) throw TUsageError{};
+  ExpectOperands(args, 1, 1, "dump takes one FILE");
   const bool text = HasFlag(args, "--text");
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
@@ -184,8 +201,11 @@ int Dump(int argc, char** argv) {
 
 int Filter(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {"--scope"});
-  if (args.operands.size() != 2) throw TUsageError{};
-  std::string scope = ArgToCp1252("scope", args.scope);
+  ExpectOperands(args, 2, 2, "filter takes FILE and QUERY");
+  if (args.haveScope && args.scope != "A") {
+    throw TUsageError{"--scope must be A (every entry); leave it out for no scope"};
+  }
+  std::string scope = args.scope;
   std::string queryText = ArgToCp1252("query", args.operands[1]);
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
@@ -207,7 +227,7 @@ int Filter(int argc, char** argv) {
 
 int Search(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {});
-  if (args.operands.size() != 2) throw TUsageError{};
+  ExpectOperands(args, 2, 2, "search takes FILE and TEXT");
   const std::string typed = ArgToCp1252("text", args.operands[1]);
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
@@ -226,18 +246,20 @@ int Search(int argc, char** argv) {
 
 int Contents(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {});
-  if (args.operands.empty() || args.operands.size() > 2) throw TUsageError{};
+  ExpectOperands(args, 1, 2, "contents takes FILE and at most one LETTER");
   char letter = 0;
   if (args.operands.size() == 2) {
     const std::string& l = args.operands[1];
     const bool valid =
         l.size() == 1 && ((l[0] >= 'A' && l[0] <= 'Z') || (l[0] >= 'a' && l[0] <= 'z') ||
                           l[0] == '#' || l[0] == '0');
-    if (!valid) throw TUsageError{};
+    if (!valid) throw TUsageError{"LETTER must be A\u2013Z, # or 0, not '" + l + "'"};
     letter = l[0];
   }
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
+  // The letters of a broken file would look like an answer: nothing is listed.
+  if (status != 0) return status;
   char scope[] = "A";
   TIDbQuery query;
   query.Scope = scope;
@@ -265,15 +287,25 @@ int Contents(int argc, char** argv) {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   try {
-    if (argc < 2) throw TUsageError{};
+    if (argc < 2) throw TUsageError{"a command is missing"};
     const std::string command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (command == "--version") {
+      std::cout << "halvena-dict " HALVENA_VERSION "\n";
+      return 0;
+    }
     if (command == "build") return Build(argc, argv);
     if (command == "dump") return Dump(argc, argv);
     if (command == "filter") return Filter(argc, argv);
     if (command == "search") return Search(argc, argv);
     if (command == "contents") return Contents(argc, argv);
-    throw TUsageError{};
-  } catch (const TUsageError&) {
+    throw TUsageError{(command.starts_with("-") ? "option " + command + " is unknown"
+                                                : "unknown command '" + command + "'")};
+  } catch (const TUsageError& e) {
+    if (!e.message.empty()) std::cerr << "halvena-dict: " << e.message << "\n";
     std::cerr << kUsage;
   } catch (const TToolError& e) {
     std::cerr << "halvena-dict: " << e.message << "\n";
