@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/About.h"
 #include "app/Intro.h"
 #include "app/Main.h"
 #include "app/Uninstall.h"
@@ -67,6 +68,7 @@ int RunProgram(const QString& channel) {
   }
   delete IntroForm;
   IntroForm = nullptr;
+  FreeAboutBox();
   ReleasePalettes();
   return exitCode;
 }

@@ -1,7 +1,9 @@
 #include "platform/Application.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QWidget>
 #include <map>
 #include <optional>
 
@@ -15,6 +17,11 @@ std::map<int, QCursor>& CursorTable() {
   return table;
 }
 
+int& PendingDepth() {
+  static int depth = 0;
+  return depth;
+}
+
 bool& HourglassShown() {
   static bool shown = false;
   return shown;
@@ -22,8 +29,22 @@ bool& HourglassShown() {
 
 }  // namespace
 
+void MinimizeApplication() {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible()) window->showMinimized();
+  }
+}
+
 void ProcessMessages() {
-  if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+  if (QCoreApplication::instance() == nullptr) return;
+  ++PendingDepth();
+  QCoreApplication::processEvents();
+  --PendingDepth();
+}
+
+int PendingMessagesDepth() {
+  return PendingDepth();
 }
 
 void SetHourglass(bool on) {
