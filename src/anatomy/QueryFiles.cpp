@@ -1,13 +1,10 @@
 #include "anatomy/QueryFiles.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+
+#include "base/FileRead.h"
 
 namespace halvena {
 namespace {
@@ -37,47 +34,6 @@ void ForEachSectionLine(std::span<const std::string> lines, std::string_view hea
   }
 }
 
-// Closes a file descriptor at the end of the scope.
-class TFileDescriptor {
- public:
-  explicit TFileDescriptor(int fd) : FFd(fd) {}
-  ~TFileDescriptor() {
-    if (FFd >= 0) ::close(FFd);
-  }
-  TFileDescriptor(const TFileDescriptor&) = delete;
-  TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-  int Get() const { return FFd; }
-
- private:
-  int FFd;
-};
-
-// The bytes of the regular file at `path`; false when it is something else, too large or
-// unreadable.
-bool ReadRegularFile(const std::string& path, std::string& bytes) {
-  // Non-blocking, so that a pipe without a writer does not hold the open; it is refused below.
-  const TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (file.Get() < 0) return false;
-  struct stat info {};
-  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > kMaxQueryFileBytes) {
-    return false;
-  }
-  bytes.clear();
-  bytes.reserve(static_cast<std::size_t>(info.st_size));
-  char chunk[16384];
-  for (;;) {
-    const ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) break;
-    // The cap holds for what is read: the file may have grown since it was measured.
-    if (bytes.size() + static_cast<std::size_t>(n) > kMaxQueryFileBytes) return false;
-    bytes.append(chunk, static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
 }  // namespace
 
 std::vector<std::string> SplitQueryLines(std::string_view bytes) {
@@ -102,7 +58,7 @@ std::vector<std::string> SplitQueryLines(std::string_view bytes) {
 std::vector<std::string> ReadQueryLines(const std::string& path) noexcept {
   try {
     std::string bytes;
-    if (!ReadRegularFile(path, bytes)) return {};
+    if (ReadRegularFile(path, kMaxQueryFileBytes, bytes) != TFileReadStatus::Ok) return {};
     return SplitQueryLines(bytes);
   } catch (...) {
     // Out of memory for a file within the cap: no regions rather than no program.

@@ -1,9 +1,9 @@
 #include "data/IDbRecs.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
 #include <vector>
@@ -12,29 +12,17 @@
 #include <sys/mman.h>
 #endif
 
+#include "base/FileRead.h"
 #include "data/Substitution.h"
 
 namespace halvena {
 namespace {
 
 constexpr std::size_t kHeaderSize = 8;
-constexpr std::size_t kFirstReadSize = 64 * 1024;
 // The file is read in pieces of this size: each piece's records are restored while the piece
 // is still in the cache.
 constexpr std::size_t kPieceSize = 256 * 1024;
 constexpr std::size_t kHugePage = 2 * 1024 * 1024;
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// The size of an open file, or 0 when it cannot be told (a pipe, say).
-std::size_t FileSize(std::FILE* file) {
-  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
-  const long end = std::ftell(file);
-  std::rewind(file);
-  return end > 0 ? static_cast<std::size_t>(end) : 0;
-}
 
 std::uint32_t ReadU32(const char* p) {
   const auto* b = reinterpret_cast<const unsigned char*>(p);
@@ -130,10 +118,9 @@ class TRecordReader {
     return true;
   }
 
-  // The buffer moved; only before anything was taken.
-  void MovedTo(char* data) { FData = data; }
-  // Every record the count announced has been taken (none for a count of 0 or below).
-  bool Complete() const { return FDone >= FCount; }
+  // The count has been read and every record it announced has been taken (none for a count
+  // of 0 or below).
+  bool Complete() const { return FCountRead && FDone >= FCount; }
 
  private:
   char* FData;
@@ -215,15 +202,17 @@ void TIDbRecFile::Clear() {
 // The file is read into one buffer, which then holds every text: a record's key is restored
 // 8 bytes before where it was stored, over the record's header, and its body 7 bytes before,
 // so that each text gets its NUL and no byte is copied anywhere else. The file is read in
-// pieces and each piece's records are restored while the piece is still in the cache.
+// pieces and each piece's records are restored while the piece is still in the cache; reading
+// stops once the count's records are complete. Only a regular file is read, and never beyond
+// the size it had when it was opened.
 bool TIDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
   Clear();
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return false;
-  const std::size_t fileSize = FileSize(file.get());
-  // One byte more than the file's size, so that its end is seen without another buffer.
-  std::size_t capacity = fileSize > 0 ? fileSize + 1 : kFirstReadSize;
-  TTextBlock block(NewTextBlock(capacity));
+  TRegularFile file;
+  if (file.Open(path) != TFileReadStatus::Ok) return false;
+  if (file.Size() < 4) return false;
+  if (file.Size() > std::numeric_limits<std::size_t>::max()) return false;
+  const auto fileSize = static_cast<std::size_t>(file.Size());
+  TTextBlock block(NewTextBlock(fileSize));
   try {
     FTexts.reserve(1);
   } catch (const std::bad_alloc&) {
@@ -233,7 +222,7 @@ bool TIDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
     // Without room for the file no record can be held: as running out of memory before the
     // first record.
     char head[4];
-    if (std::fread(head, 1, 4, file.get()) < 4) return false;
+    if (file.Read(head, 4) < 4) return false;
     if (gauge != nullptr) {
       gauge->SetProgress(0);
       gauge->SetVisible(true);
@@ -244,32 +233,16 @@ bool TIDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
   TRecordReader reader{block.get(), Recs.FRecs, gauge};
   bool memoryExhausted = false;
   std::size_t size = 0;
-  for (;;) {
-    const std::size_t want = fileSize > 0 ? std::min(kPieceSize, capacity - size) : capacity - size;
-    const std::size_t got = std::fread(block.get() + size, 1, want, file.get());
-    size += got;
-    if (got < want) break;
-    if (size < capacity) {
-      if (!reader.Take(size, std::max<std::size_t>(fileSize, size))) {
-        memoryExhausted = true;
-        break;
-      }
-      continue;
-    }
-    if (fileSize > 0) break;  // the file grew while it was read: it is taken as it was
-    // A file of unknown size grows the buffer before any record points into it.
-    char* grown = static_cast<char*>(std::realloc(block.get(), capacity * 2));
-    if (grown == nullptr) {
+  while (size < fileSize) {
+    const std::int64_t got = file.Read(block.get() + size, std::min(kPieceSize, fileSize - size));
+    if (got <= 0) break;  // an error, or the file shrank: taken as far as it was read
+    size += static_cast<std::size_t>(got);
+    if (!reader.Take(size, fileSize)) {
       memoryExhausted = true;
       break;
     }
-    static_cast<void>(block.release());
-    block.reset(grown);
-    reader.MovedTo(block.get());
-    capacity *= 2;
+    if (reader.Complete()) break;
   }
-  file.reset();
-  if (!memoryExhausted && !reader.Take(size, size)) memoryExhausted = true;
   if (size < 4) return false;
   FTexts.push_back(std::move(block));
   return memoryExhausted || reader.Complete();

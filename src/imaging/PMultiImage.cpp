@@ -1,8 +1,10 @@
 #include "imaging/PMultiImage.h"
 
 #include <QFile>
+#include <cstdint>
 #include <exception>
 
+#include "base/FileRead.h"
 #include "imaging/ColorReduce.h"
 #include "imaging/Decoders.h"
 #include "imaging/ImageFormat.h"
@@ -14,20 +16,26 @@ namespace {
 const QString kCannotOpen = QStringLiteral("Cannot open the image file");
 const QString kUnknownFormat = QStringLiteral("Unknown image format");
 
+// Only a regular file is read, opened without waiting (a pipe or a device is refused), and
+// never when it is larger than a picture may be.
 bool ReadFile(const QString& name, QByteArray& bytes, QString& error) {
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) {
+  TRegularFile file;
+  if (file.Open(QFile::encodeName(name).toStdString()) != TFileReadStatus::Ok) {
     error = kCannotOpen;
     return false;
   }
-  // Read one byte past the limit rather than trust the size, which a device or a pipe does not
-  // give.
-  bytes = file.read(kMaxFileBytes + 1);
-  if (bytes.size() > kMaxFileBytes) {
-    bytes.clear();
+  if (file.Size() > static_cast<std::uint64_t>(kMaxFileBytes)) {
     error = QString::fromLatin1(DecodeStatusText(TDecodeStatus::TooLarge));
     return false;
   }
+  bytes = QByteArray(static_cast<qsizetype>(file.Size()), Qt::Uninitialized);
+  const std::int64_t got = file.Read(bytes.data(), static_cast<std::size_t>(bytes.size()));
+  if (got < 0) {
+    bytes.clear();
+    error = kCannotOpen;
+    return false;
+  }
+  bytes.truncate(static_cast<qsizetype>(got));
   return true;
 }
 

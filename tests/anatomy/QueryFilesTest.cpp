@@ -52,6 +52,11 @@ TEST_F(QueryFileReading, AnythingButARegularFileWithinTheCapIsAnEmptyList) {
   ASSERT_EQ(::mkfifo(PathOf("fifo.dat").c_str(), 0600), 0);
   EXPECT_EQ(ReadQueryLines(PathOf("fifo.dat")), Lines{});
   EXPECT_EQ(ReadQueryLines("/dev/zero"), Lines{});  // endless device
+  // The program's own names standing for such things.
+  std::filesystem::create_directory(PathOf("qm.dat"));
+  EXPECT_EQ(ReadQueryLines(PathOf("qm.dat")), Lines{});
+  std::filesystem::create_symlink("/dev/zero", PathOf("qf.dat"));
+  EXPECT_EQ(ReadQueryLines(PathOf("qf.dat")), Lines{});
   Write("big.dat", std::string(kMaxQueryFileBytes + 1, 'x'));
   EXPECT_EQ(ReadQueryLines(PathOf("big.dat")), Lines{});
   Write("cap.dat", "[0]\n" + std::string(kMaxQueryFileBytes - 4, 'x'));

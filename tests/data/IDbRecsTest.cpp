@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <random>
-#include <thread>
 
 #include "StoreFixture.h"
 #include "data/Substitution.h"
@@ -218,25 +217,27 @@ TEST(LoadFromFile, RandomRecordsLoadToTheirTexts) {
   }
 }
 
-// A file whose size cannot be told beforehand (a pipe) loads the same.
-TEST(LoadFromFile, ReadsAPipe) {
+// Only a regular file is read: a pipe without a writer, a folder and endless devices answer
+// at once, as a file that cannot be opened, and leave the store empty.
+TEST(LoadFromFile, AnythingButARegularFileFailsAtOnce) {
   TempFile file;
+  file.Write(Encode({{1, "Oud", "Tekst"}}));
   const std::string fifo = file.path() + ".fifo";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  std::vector<TRecImage> recs(2000, {1, "Titel", std::string(100, 'x')});
-  recs.back().Key = "Laatste";
-  const std::string bytes = Encode(recs);
-  std::thread writer([&] {
-    std::ofstream out(fifo, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  });
-  TIDbRecFile store;
-  const bool ok = store.LoadFromFile(fifo, nullptr);
-  writer.join();
-  EXPECT_TRUE(ok);
-  ASSERT_EQ(store.Recs.Count(), 2000);
-  EXPECT_EQ(Key(store.RecAt(2000)), "Laatste");
-  EXPECT_EQ(Text(store.RecAt(1)), "X" + std::string(99, 'x'));
+  const std::string folder = file.path() + ".dir";
+  std::filesystem::create_directory(folder);
+  const std::string random = file.path() + ".random";
+  std::filesystem::create_symlink("/dev/urandom", random);
+  const std::string zero = file.path() + ".zero";
+  std::filesystem::create_symlink("/dev/zero", zero);
+  for (const std::string& path : {fifo, folder, random, zero}) {
+    TIDbRecFile store;
+    ASSERT_TRUE(store.LoadFromFile(file.path(), nullptr));
+    RecordingGauge gauge;
+    EXPECT_FALSE(store.LoadFromFile(path, &gauge)) << path;
+    EXPECT_EQ(store.Recs.Count(), 0) << path;
+    EXPECT_TRUE(gauge.visible.empty()) << path;
+  }
 }
 
 TEST(Records, AllocAndFree) {

@@ -1,6 +1,7 @@
 #include "imaging/PMultiImage.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -115,12 +116,30 @@ TEST_F(PMultiImageTest, BrokenFilesReportAndKeepWhatWasDecoded) {
   EXPECT_EQ(Load("huge", test::PcxHeader(test::TPcxLayout{5, 8, 1, 8000, 8000, 0, {}, {}})),
             (QStringList{"error: Image too large", "information: Reading pcx file failed"}));
 
-  // A file that never ends, whatever size the file system gives it.
-  ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("endless")));
+  // A file larger than any picture may be: refused by its size, before it is read.
+  {
+    QFile big(dir.filePath("big"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kMaxFileBytes + 1));
+  }
   messages.Shown.clear();
-  loader.SetImageName(dir.filePath("endless"));
+  loader.SetImageName(dir.filePath("big"));
   EXPECT_EQ(messages.Shown, QStringList{"error: Image too large"});
   EXPECT_TRUE(loader.Picture().isNull());
+}
+
+// Devices that never end and pipes without a writer are no picture files: refused at once,
+// without reading or waiting.
+TEST_F(PMultiImageTest, OnlyRegularFilesAreRead) {
+  ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("endless")));
+  ASSERT_TRUE(QFile::link("/dev/urandom", dir.filePath("random")));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+  for (const char* name : {"endless", "random", "fifo", "."}) {
+    messages.Shown.clear();
+    loader.SetImageName(dir.filePath(name));
+    EXPECT_EQ(messages.Shown, QStringList{"error: Cannot open the image file"}) << name;
+    EXPECT_TRUE(loader.Picture().isNull());
+  }
 }
 
 // A BMP header whose row size times row count does not fit in 64 bits (width 0x73000003,

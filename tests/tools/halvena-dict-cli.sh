@@ -68,6 +68,61 @@ expect 1 "$tool" contents short.dat
 expect 1 "$tool" contents missing.dat H
 [ ! -s out.txt ] || fail "contents lists a letter of a file it could not load"
 
+# What the loader passes over is told on stderr, with the loader's answer kept.
+printf '\377\377\377\377tail' >negative-tail.dat
+expect 0 "$tool" dump negative-tail.dat
+has err.txt "halvena-dict: negative-tail.dat: the record count is negative (-1): no entry is loaded"
+has err.txt "halvena-dict: negative-tail.dat: 4 bytes follow the records the count announces and are ignored"
+cat d1.dat >tail.dat && printf 'xy' >>tail.dat
+expect 0 "$tool" dump tail.dat
+[ "$(wc -l <out.txt)" = 7 ] || fail "bytes after the records change what dump prints"
+has err.txt "halvena-dict: tail.dat: 2 bytes follow the records the count announces and are ignored"
+expect 0 "$tool" dump d1.dat
+[ ! -s err.txt ] || fail "a sound file gets notes: $(cat err.txt)"
+
+# Pipes, folders and endless devices are never waited on or read; each read is bounded.
+mkfifo fifo.dat fifo.txt && mkdir folder.dat folder.txt
+ln -s /dev/urandom random.dat && ln -s /dev/zero zero.txt
+for f in fifo.dat folder.dat random.dat; do
+  expect 1 timeout 20 "$tool" dump $f
+  has err.txt "halvena-dict: $f: not a regular file"
+done
+for f in fifo.txt folder.txt zero.txt; do
+  expect 2 timeout 20 "$tool" build -o from-$f.dat $f
+  has err.txt "halvena-dict: $f: not a regular file"
+  [ ! -e from-$f.dat ] || fail "build from $f wrote a dictionary"
+done
+ln -s fifo.dat fifo.index && ln -s fifo.dat fifo.dict
+expect 2 timeout 20 "$tool" import -o x.dat fifo.index
+has err.txt "halvena-dict: fifo.index: not a regular file"
+
+# check: every fault an editor needs to know, exit 1; a sound file, exit 0.
+printf '=1 Hart\nZie {Long} en {Nier}.\n=2 Long\nx\n=3 12 ribben\ny\n' >faults.txt
+expect 0 "$tool" build -o faults.dat faults.txt
+# The second record (at 4 + 8 + 4 + 21) takes the first one's Id, and a byte follows the last.
+cp faults.dat faults-tail.dat && printf 'z' >>faults-tail.dat
+printf '\001' | dd of=faults-tail.dat bs=1 seek=37 conv=notrunc status=none
+expect 1 "$tool" check faults-tail.dat
+has out.txt "faults-tail.dat: 1 bytes follow the records the count announces and are ignored"
+has out.txt "faults-tail.dat: record 1: the cross-reference {Nier} names no title"
+has out.txt "faults-tail.dat: record 2: Id 1 is also the Id of record 1"
+has out.txt "faults-tail.dat: record 3: the title \"12 ribben\" is listed under no letter A to Z"
+has out.txt "faults-tail.dat: 3 entries, 4 faults"
+expect 1 "$tool" check negative.dat
+has out.txt "negative.dat: the record count is negative (-1): no entry is loaded"
+expect 1 "$tool" check short.dat
+has out.txt "short.dat: the file ends inside record 2 of 7"
+expect 1 "$tool" check empty.dat
+expect 1 timeout 20 "$tool" check fifo.dat
+has out.txt "fifo.dat: not a regular file"
+printf '\0\0\0\0' >zero-count.dat
+expect 1 "$tool" check zero-count.dat
+has out.txt "zero-count.dat: the dictionary holds no entries"
+expect 0 "$tool" build -o sound.dat "$fixtures/sample.jsonl"
+expect 0 "$tool" check sound.dat
+[ "$(tail -n 1 out.txt)" = "sound.dat: $(grep -c . "$fixtures/sample.jsonl") entries, no faults" ] \
+  || fail "check of a sound file: $(cat out.txt)"
+
 # Errors: exit 2 with the file and line, and usage errors.
 printf '= A\nx\n= \n' >bad.txt
 expect 2 "$tool" build -o bad.dat bad.txt
@@ -96,6 +151,7 @@ usage_error "unknown command 'lookup'" lookup d1.dat
 usage_error "option --txt is unknown" dump --txt d1.dat
 usage_error "option --frobnicate is unknown" --frobnicate
 usage_error "dump takes one FILE" dump
+usage_error "check takes one FILE" check
 usage_error "filter takes FILE and QUERY" filter d1.dat
 usage_error "--scope must be A (every entry); leave it out for no scope" filter --scope B d1.dat ''
 expect 2 "$tool" filter d1.dat 'pijl →'

@@ -3,22 +3,24 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <fstream>
 #include <limits>
-#include <sstream>
+
+#include "base/FileRead.h"
 
 namespace halvena::dict {
 
 TImportError::TImportError(const std::string& file, const std::string& reason)
     : std::runtime_error(file + ": " + reason) {}
 
-std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw TImportError(path, "cannot read the file");
-  std::ostringstream data;
-  data << in.rdbuf();
-  if (in.bad()) throw TImportError(path, "cannot read the file");
-  return std::move(data).str();
+std::string ReadFileBytes(const std::string& path, std::size_t cap) {
+  std::string bytes;
+  const TFileReadStatus status = ReadRegularFile(path, cap, bytes);
+  if (status == TFileReadStatus::TooLarge) {
+    throw TImportError(path, "larger than " + std::to_string(cap) + " bytes");
+  }
+  if (status == TFileReadStatus::NotRegular) throw TImportError(path, "not a regular file");
+  if (status != TFileReadStatus::Ok) throw TImportError(path, "cannot read the file");
+  return bytes;
 }
 
 // Inflates a gzip stream from its start as far as it is asked to; members that follow one

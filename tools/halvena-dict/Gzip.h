@@ -3,6 +3,7 @@
 // Used by one thread at a time; reading moves the caches.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -18,8 +19,15 @@ class TImportError : public std::runtime_error {
   TImportError(const std::string& file, const std::string& reason);
 };
 
-// The bytes of a file, whole; throws TImportError when it cannot be read.
-std::string ReadFileBytes(const std::string& path);
+// The largest file of a dictionary to import that is read: an index or a data file.
+constexpr std::size_t kMaxImportFileBytes = std::size_t{2} << 30;
+// The largest StarDict .ifo file that is read: a few lines of text.
+constexpr std::size_t kMaxIfoFileBytes = std::size_t{1} << 20;
+
+// The bytes of a regular file, whole, when it holds at most `cap` bytes; throws TImportError
+// when it cannot be read, is no regular file (a pipe or a device is never waited on) or is
+// larger.
+std::string ReadFileBytes(const std::string& path, std::size_t cap = kMaxImportFileBytes);
 
 // Inflates a gzip stream (several members one after the other are one stream) to its end or
 // until it holds more than `limit` bytes, and answers what it holds: more than `limit` bytes

@@ -105,7 +105,7 @@ TImported ImportDictd(const std::string& indexPath) {
 }
 
 TImported ImportStarDict(const std::string& ifoPath) {
-  const TStarDictInfo info = ParseStarDictIfo(ifoPath, ReadFileBytes(ifoPath));
+  const TStarDictInfo info = ParseStarDictIfo(ifoPath, ReadFileBytes(ifoPath, kMaxIfoFileBytes));
   const std::string idxPath = FindBeside(
       ifoPath, {Beside(ifoPath, ".ifo", ".idx"), Beside(ifoPath, ".ifo", ".idx.gz")}, "index");
   std::string idxBytes = ReadFileBytes(idxPath);

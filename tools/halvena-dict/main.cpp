@@ -5,14 +5,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "anatomy/QueryFiles.h"
 #include "base/CodePage.h"
+#include "base/FileRead.h"
 #include "data/IDbRecs.h"
 #include "data/RecWriter.h"
+#include "halvena-dict/Check.h"
 #include "halvena-dict/DictBuild.h"
 #include "halvena-dict/DictSource.h"
 #include "halvena-dict/Gzip.h"
@@ -32,6 +33,7 @@ const char kUsage[] =
     "usage: halvena-dict build [--sort] -o OUT SOURCE...   (SOURCE: .txt or .jsonl)\n"
     "       halvena-dict import [--sort] -o OUT SOURCE   (SOURCE: dictd .index or StarDict .ifo)\n"
     "       halvena-dict dump [--text] FILE\n"
+    "       halvena-dict check FILE   (faults of a dictionary; exit 1 when there are any)\n"
     "       halvena-dict filter [--scope A] FILE QUERY\n"
     "       halvena-dict search FILE TEXT\n"
     "       halvena-dict contents FILE [LETTER]\n"
@@ -107,13 +109,13 @@ bool HasFlag(const TArgs& args, const char* flag) {
   return false;
 }
 
+// A source to build from: a regular file of at most kMaxImportFileBytes.
 std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw TToolError{path + ": cannot read the file"};
-  std::ostringstream data;
-  data << in.rdbuf();
-  if (in.bad()) throw TToolError{path + ": cannot read the file"};
-  return data.str();
+  try {
+    return ReadFileBytes(path);
+  } catch (const TImportError& e) {
+    throw TToolError{e.what()};
+  }
 }
 
 // An argument as Windows-1252.
@@ -125,19 +127,23 @@ std::string ArgToCp1252(const std::string& what, const std::string& utf8) {
 }
 
 // Why LoadFromFile answered false, told from the file itself.
-std::string LoadFailure(const std::string& path, const TIDbRecFile& store) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "cannot open the file";
-  char count[4];
-  if (!in.read(count, 4)) return "the file is shorter than its 4-byte record count";
+std::string LoadFailure(const TFileShape& shape, const TIDbRecFile& store) {
+  if (shape.Status != TFileReadStatus::Ok) return FileReadStatusText(shape.Status);
+  if (!shape.HasCount) return "the file is shorter than its 4-byte record count";
   return "the file ends inside record " + std::to_string(store.Recs.Count() + 1);
 }
 
 // Loads `path`; a failure is reported on stderr and turns the exit code to 1, but the
-// records read before it are used, as the program does.
+// records read before it are used, as the program does. What the loader passes over (a
+// negative count, bytes after the records) is noted on stderr.
 int LoadStore(const std::string& path, TIDbRecFile& store) {
-  if (store.LoadFromFile(path, nullptr)) return 0;
-  std::cerr << "halvena-dict: " << path << ": " << LoadFailure(path, store) << "\n";
+  const bool loaded = store.LoadFromFile(path, nullptr);
+  const TFileShape shape = ReadFileShape(path);
+  for (const std::string& note : QuietFaults(shape)) {
+    std::cerr << "halvena-dict: " << path << ": " << note << "\n";
+  }
+  if (loaded) return 0;
+  std::cerr << "halvena-dict: " << path << ": " << LoadFailure(shape, store) << "\n";
   return kExitBrokenFile;
 }
 
@@ -224,6 +230,12 @@ int Dump(int argc, char** argv) {
     }
   }
   return status;
+}
+
+int Check(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {});
+  ExpectOperands(args, 1, 1, "check takes one FILE");
+  return CheckDictionary(args.operands[0], std::cout) ? 0 : kExitBrokenFile;
 }
 
 int Filter(int argc, char** argv) {
@@ -359,6 +371,7 @@ int main(int argc, char** argv) {
     if (command == "build") return Build(argc, argv);
     if (command == "import") return Import(argc, argv);
     if (command == "dump") return Dump(argc, argv);
+    if (command == "check") return Check(argc, argv);
     if (command == "filter") return Filter(argc, argv);
     if (command == "search") return Search(argc, argv);
     if (command == "contents") return Contents(argc, argv);
