@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <cmath>
+#include <iostream>
 #include <limits>
 #include <optional>
 
@@ -16,6 +17,7 @@
 #include "app/Intro.h"
 #include "app/TabRegions.h"
 #include "base/ProgramFolder.h"
+#include "data/LoadNote.h"
 #include "layout/Design.h"
 #include "layout/Files.h"
 #include "layout/ScreenClass.h"
@@ -149,7 +151,10 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   CurrentRecId = 0;
   RecFile = std::make_unique<TIDbRecFile>();
   TProgressGauge* gauge = IntroActive && IntroForm != nullptr ? IntroForm->Gauge : nullptr;
-  RecFile->LoadFromFile(ResolveProgramPath(layout::kDictionaryPath), gauge);
+  const std::string dictionary = ResolveProgramPath(layout::kDictionaryPath);
+  const bool loaded = RecFile->LoadFromFile(dictionary, gauge);
+  const std::string loadNote = DictionaryLoadNote(dictionary, loaded, *RecFile);
+  if (!loadNote.empty()) std::cerr << "halvena: " << loadNote << "\n";
 
   // A missing or unreadable query file leaves its list empty.
   FemaleQueryLines = std::make_unique<TStringList>();

@@ -52,5 +52,22 @@ check "a missing I/ is named" grep -q '^halvena: the folder I/ with the pictures
 sleep 1
 check "the window starts without its data" kill -0 "$started"
 
+# A dictionary cut short: the window starts with what was read, and one line tells it. The
+# window above goes first: a second copy would hand over to it.
+kill "$started" 2>/dev/null
+wait "$started" 2>/dev/null
+mkdir -p "$work/cut/D"
+cp "$program" "$work/cut/halvena"
+printf '\002\000\000\000\001\000\000\000' >"$work/cut/D/IDbRecs.dat"
+QT_QPA_PLATFORM=offscreen "$work/cut/halvena" >"$work/out" 2>"$work/err" &
+cut=$!
+for _ in $(seq 100); do grep -q 'IDbRecs' "$work/err" && break; sleep 0.1; done
+kill "$cut" 2>/dev/null
+wait "$cut" 2>/dev/null
+check "a dictionary cut short is told in one line" \
+  test "$(grep -c 'IDbRecs' "$work/err")" = 1
+check "the line says the dictionary is cut short" \
+  grep -q "^halvena: .*D/IDbRecs.dat: the dictionary is cut short; 0 entries loaded$" "$work/err"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
