@@ -65,24 +65,31 @@ TParsedQuery::TParsedQuery(const TIDbQuery& query) {
       if (pos < len && q[pos] == '"') ++pos;
     }
   }
+  FTaken = {};  // only needed while the terms are taken
+}
+
+std::vector<TTermFinder>& TParsedQuery::TermSet(char op, bool word) {
+  if (op == '+') return word ? FRequiredWord : FRequiredSub;
+  if (op == '%') return word ? FAltWord : FAltSub;
+  return word ? FExclWord : FExclSub;
+}
+
+const std::vector<TTermFinder>& TParsedQuery::Terms(char op, bool word) const {
+  if (op == '+') return word ? FRequiredWord : FRequiredSub;
+  if (op == '%') return word ? FAltWord : FAltSub;
+  return word ? FExclWord : FExclSub;
 }
 
 void TParsedQuery::AddTerm(char op, bool word, const char* begin, const char* end) {
   const auto* nul = static_cast<const char*>(std::memchr(begin, 0, end - begin));
   if (nul != nullptr) end = nul;
   if (begin == end) return;
-  std::vector<TTermFinder>* set;
-  if (op == '+') {
-    set = word ? &FRequiredWord : &FRequiredSub;
-  } else if (op == '%') {
-    set = word ? &FAltWord : &FAltSub;
-  } else {
-    set = word ? &FExclWord : &FExclSub;
-  }
+  std::vector<TTermFinder>& set = TermSet(op, word);
   TTermFinder term(std::string_view(begin, end - begin));
-  const bool known = std::any_of(set->begin(), set->end(),
-                                 [&](const TTermFinder& t) { return t.Term() == term.Term(); });
-  if (!known) set->push_back(std::move(term));
+  // The set's byte: the six sets are told apart by the operator and the word flag.
+  const char setByte = static_cast<char>((op == '+' ? 0 : op == '%' ? 2 : 4) + (word ? 1 : 0));
+  if (!FTaken.insert(setByte + term.Term()).second) return;
+  set.push_back(std::move(term));
 }
 
 bool TParsedQuery::MatchesQuery(TMatchText& text) const {

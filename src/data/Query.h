@@ -8,6 +8,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "data/TextSearch.h"
@@ -36,8 +38,13 @@ class TParsedQuery {
   // query without terms passes every non-empty text.
   bool MatchesQuery(TMatchText& text) const;
 
+  // The terms of the set of operator `op` ('+', '%' or '-'), whole words or substrings, in
+  // query order, each once.
+  const std::vector<TTermFinder>& Terms(char op, bool word) const;
+
  private:
   void AddTerm(char op, bool word, const char* begin, const char* end);
+  std::vector<TTermFinder>& TermSet(char op, bool word);
 
   bool FNoQueryText = true;  // QueryLen is 0
   bool FScopeGiven = false;  // the scope's part before "|" is not empty
@@ -45,6 +52,8 @@ class TParsedQuery {
   std::vector<TTermFinder> FRequiredSub, FRequiredWord;
   std::vector<TTermFinder> FAltSub, FAltWord;
   std::vector<TTermFinder> FExclSub, FExclWord;
+  // Every term taken, behind a byte naming its set, so that a repeated term is found at once.
+  std::unordered_set<std::string> FTaken;
 };
 
 // Lower-cases the ASCII letters of the query text in place.

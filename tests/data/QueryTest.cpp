@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace halvena {
 namespace {
@@ -120,6 +123,61 @@ TEST(QueryText, LongerThanSixteenBitsIsNotWrapped) {
 TEST(QueryText, TermsStopAtANulByte) {
   EXPECT_TRUE(Passes(std::string("+hart\0xyz", 9), "het hart"));
   EXPECT_TRUE(Passes(std::string("+\0", 2), "iets"));  // the term is empty and dropped
+}
+
+// The six term sets read the plain way: the query scanned as the store reads it, and a term
+// dropped when an earlier term of its set is equal, found by looking at every earlier term.
+// Sets in the order + substring, + word, % substring, % word, - substring, - word.
+std::array<std::vector<std::string>, 6> PlainTermSets(const std::string& q) {
+  std::array<std::vector<std::string>, 6> sets;
+  auto add = [&](char op, bool word, std::string term) {
+    term = term.substr(0, term.find('\0'));
+    for (char& c : term) c = AsciiLower(c);
+    if (term.empty()) return;
+    auto& set = sets[(op == '+' ? 0 : op == '%' ? 2 : 4) + (word ? 1 : 0)];
+    for (const std::string& earlier : set) {
+      if (earlier == term) return;
+    }
+    set.push_back(term);
+  };
+  auto isOperator = [](char c) { return c == '+' || c == '-' || c == '%'; };
+  if (q.size() <= 1) return sets;
+  std::size_t pos = 0;
+  while (pos < q.size()) {
+    const char op = q[pos++];
+    if (!isOperator(op)) continue;
+    const bool word = pos < q.size() && q[pos] == '"';
+    if (word) ++pos;
+    const std::size_t start = pos;
+    while (pos < q.size() && q[pos] != '"' && (word || !isOperator(q[pos]))) ++pos;
+    add(op, word, q.substr(start, pos - start));
+    if (pos < q.size() && q[pos] == '"') ++pos;
+  }
+  return sets;
+}
+
+TEST(QueryTerms, EachTermOnceInQueryOrderAsThePlainReadingFindsThem) {
+  std::mt19937 random(20261207);
+  const char alphabet[] = {'a', 'b', 'B', ' ', '+', '-', '%', '"', '\0'};
+  std::uniform_int_distribution<std::size_t> pick(0, sizeof alphabet - 1);
+  std::uniform_int_distribution<std::size_t> length(0, 80);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(length(random), ' ');
+    for (char& c : text) c = alphabet[pick(random)];
+    std::string bytes = text;
+    TIDbQuery query;
+    query.Query = bytes.data();
+    query.QueryLen = bytes.size();
+    const TParsedQuery parsed(query);
+    const auto expected = PlainTermSets(text);
+    for (int set = 0; set < 6; ++set) {
+      std::vector<std::string> got;
+      for (const TTermFinder& term : parsed.Terms("+%-"[set / 2], set % 2 == 1)) {
+        got.push_back(term.Term());
+      }
+      ASSERT_EQ(got, expected[static_cast<std::size_t>(set)]) << "query: " << text;
+    }
+  }
 }
 
 }  // namespace
