@@ -142,6 +142,7 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   SetUpTabButton(SeeAlsoBtn, TTabGroup::Left);
   SetUpTabButton(ToClipBrdBtn, TTabGroup::Right);
   SetUpTabButton(PrintBtn, TTabGroup::Right);
+  FTabGlyphs.clear();
 
   GoToPnlRgn = PanelRegion(GoToPnl->width(), GoToPnl->height());
   GoToPnl->setMask(GoToPnlRgn);
@@ -191,12 +192,25 @@ void TMainForm::LoadSkin(const std::string& stem, TPicture& target) {
   if (!ReadSkin(stem, target)) target.Clear();
 }
 
+QImage TMainForm::TabGlyph(const std::string& stem) {
+  const auto [cached, isNew] = FTabGlyphs.try_emplace(stem);
+  if (isNew) {
+    TPicture glyph;
+    if (ReadSkin(stem, glyph)) cached->second = glyph.Image();
+  }
+  return cached->second;
+}
+
 bool TMainForm::LoadTabGlyphs(TBaseBtn* button, TTabGroup group) {
   const bool left = group == TTabGroup::Left;
   TPicture glyph;
-  if (!ReadSkin(left ? "bil" : "bir", glyph)) return false;
+  const QImage up = TabGlyph(left ? "bil" : "bir");
+  if (up.isNull()) return false;
+  glyph.SetBitmap(up);
   button->SetGlyphUp(glyph);
-  if (!ReadSkin(left ? "bol" : "bor", glyph)) return false;
+  const QImage down = TabGlyph(left ? "bol" : "bor");
+  if (down.isNull()) return false;
+  glyph.SetBitmap(down);
   button->SetGlyphDown(glyph);
   return true;
 }

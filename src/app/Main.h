@@ -22,6 +22,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -311,9 +312,14 @@ class TMainForm : public QWidget {
   void CreatePanels();
   void ZoomControls(QWidget* parent, int m, int d);
   void SetUpTabButton(TBaseBtn* button, TTabGroup group);
+  // The tab glyphs read while the tab buttons are set up, by stem; emptied afterwards.
+  std::map<std::string, QImage> FTabGlyphs;
   // Reads the skin image of `stem` into `target`; false, leaving `target` alone, when there is
   // no picture.
   bool ReadSkin(const std::string& stem, TPicture& target);
+  // The tab glyph of `stem` as a button keeps it, read once while the buttons are set up and
+  // then handed on, so that the buttons share one picture; null when there is none.
+  QImage TabGlyph(const std::string& stem);
   void FormShow();
   // Shows the pointer of `slot` over the controls the window is dragged by.
   void ShowDragPointer(int slot);

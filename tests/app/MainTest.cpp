@@ -131,6 +131,32 @@ TEST_F(MainFormTest, MissingUpGlyphLeavesBothGlyphsEmpty) {
   EXPECT_TRUE(form.LoadTabGlyphs(form.ContentBtn, TTabGroup::Right));
 }
 
+// Each glyph file is decoded once and its picture shared by every button of its group, however
+// large it is.
+TEST_F(MainFormTest, TabButtonsShareTheirGlyphs) {
+  SetDisplay(800, 600, 32);
+  WriteSkin(QStringLiteral("bil6x4"), Qt::red, 139, 17);
+  WriteSkin(QStringLiteral("bol6x4"), Qt::green, 139, 17);
+  WriteSkin(QStringLiteral("bir6x4"), Qt::blue, 139, 17);
+  WriteSkin(QStringLiteral("bor6x4"), Qt::cyan, 139, 17);
+  TMainForm form;
+  const std::vector<TBaseBtn*> left = {form.ContentBtn, form.AnatomicBtn, form.SearchBtn,
+                                       form.SeeAlsoBtn};
+  const std::vector<TBaseBtn*> right = {form.GoToBtn, form.ToClipBrdBtn, form.PrintBtn};
+  for (const auto& group : {left, right}) {
+    const TBaseBtn* first = group.front();
+    ASSERT_FALSE(first->GlyphUp().Empty());
+    ASSERT_FALSE(first->GlyphDown().Empty());
+    for (const TBaseBtn* button : group) {
+      EXPECT_EQ(button->GlyphUp().Image().constBits(), first->GlyphUp().Image().constBits());
+      EXPECT_EQ(button->GlyphDown().Image().constBits(), first->GlyphDown().Image().constBits());
+    }
+  }
+  EXPECT_NE(form.ContentBtn->GlyphUp().Image().constBits(),
+            form.GoToBtn->GlyphUp().Image().constBits());
+  EXPECT_EQ(form.GoToBtn->GlyphDown().Image().pixelColor(0, 0), QColor(Qt::cyan));
+}
+
 TEST_F(MainFormTest, TabButtonsPaintOnlyInsideTheirShape) {
   SetDisplay(800, 600, 32);
   WriteSkin(QStringLiteral("bil6x4"), Qt::red, 139, 17);
