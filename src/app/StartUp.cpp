@@ -9,6 +9,7 @@
 #include <memory>
 #include <string_view>
 
+#include "app/About.h"
 #include "app/Intro.h"
 #include "app/Main.h"
 #include "app/Uninstall.h"
@@ -197,6 +198,7 @@ int RunProgram(const QString& channel) {
   }
   delete IntroForm;
   IntroForm = nullptr;
+  FreeAboutBox();
   ReleasePalettes();
   return exitCode;
 }

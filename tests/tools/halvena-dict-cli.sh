@@ -100,6 +100,25 @@ usage_error "filter takes FILE and QUERY" filter d1.dat
 usage_error "--scope must be A (every entry); leave it out for no scope" filter --scope B d1.dat ''
 expect 2 "$tool" filter d1.dat 'pijl →'
 
+# Import: a dictd dictionary written here, with the count of replaced characters; a lying
+# index is refused with exit 2 and leaves no output behind.
+printf 'hart\n   Een spier, zie {long}. Caf\303\251 \304\201\n' >med.dict
+printf 'long\n   Ademhaling.\n' >>med.dict
+printf '00-database-utf8\tA\tA\nhart\tA\to\nlong\to\tU\n' >med.index
+expect 0 "$tool" import --sort -o med.dat med.index
+has out.txt "med.dat: 2 entries, 1 characters replaced by a plain letter or \"?\""
+expect 0 "$tool" dump --text med.dat
+has out.txt "Een spier, zie {long}. Café a"
+printf 'hart\tA\tBA\n' >bad.index
+cp med.dict bad.dict
+expect 2 "$tool" import -o bad.dat bad.index
+grep -q '^halvena-dict: bad.dict: an entry at offset 0 of 64 bytes runs past the end' err.txt \
+  || fail "import of a lying index: $(cat err.txt)"
+[ ! -e bad.dat ] && [ ! -e bad.dat.tmp ] || fail "a failed import must leave no file"
+expect 2 "$tool" import -o x.dat missing.index
+has err.txt "halvena-dict: missing.index: cannot read the file"
+expect 2 "$tool" import med.index
+
 # Help and version go to stdout with exit 0; the usage explains the query and the numbers.
 expect 0 "$tool" --help
 grep -q '^usage: halvena-dict build' out.txt || fail "--help prints no usage on stdout"

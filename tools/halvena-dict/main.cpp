@@ -15,6 +15,8 @@
 #include "data/RecWriter.h"
 #include "halvena-dict/DictBuild.h"
 #include "halvena-dict/DictSource.h"
+#include "halvena-dict/Gzip.h"
+#include "halvena-dict/Import.h"
 #include "navigation/TypedSearch.h"
 
 namespace fs = std::filesystem;
@@ -28,6 +30,7 @@ constexpr int kExitError = 2;
 
 const char kUsage[] =
     "usage: halvena-dict build [--sort] -o OUT SOURCE...   (SOURCE: .txt or .jsonl)\n"
+    "       halvena-dict import [--sort] -o OUT SOURCE   (SOURCE: dictd .index or StarDict .ifo)\n"
     "       halvena-dict dump [--text] FILE\n"
     "       halvena-dict filter [--scope A] FILE QUERY\n"
     "       halvena-dict search FILE TEXT\n"
@@ -182,6 +185,27 @@ int Build(int argc, char** argv) {
   return 0;
 }
 
+// Reads a dictd or StarDict dictionary and writes it as `build` does; tells how many entries
+// it wrote and how many characters Windows-1252 could not hold.
+int Import(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {"--sort", "-o"});
+  if (args.output.empty() || args.operands.size() != 1) throw TUsageError{};
+  try {
+    TImported imported = ImportDictionary(args.operands[0]);
+    const std::size_t count = imported.Entries.size();
+    WriteDictionaryFile(std::move(imported.Entries), HasFlag(args, "--sort"), args.output);
+    std::cout << args.output << ": " << count << " entries, " << imported.Replaced
+              << " characters replaced by a plain letter or \"?\"";
+    if (imported.CutBodies > 0) {
+      std::cout << ", " << imported.CutBodies << " definitions cut to 65535 bytes";
+    }
+    std::cout << "\n";
+  } catch (const TImportError& e) {
+    throw TToolError{e.what()};
+  }
+  return 0;
+}
+
 int Dump(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {"--text"});
   ExpectOperands(args, 1, 1, "dump takes one FILE");
@@ -333,6 +357,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (command == "build") return Build(argc, argv);
+    if (command == "import") return Import(argc, argv);
     if (command == "dump") return Dump(argc, argv);
     if (command == "filter") return Filter(argc, argv);
     if (command == "search") return Search(argc, argv);
