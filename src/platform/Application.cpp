@@ -15,6 +15,11 @@ std::map<int, QCursor>& CursorTable() {
   return table;
 }
 
+int& PendingDepth() {
+  static int depth = 0;
+  return depth;
+}
+
 bool& HourglassShown() {
   static bool shown = false;
   return shown;
@@ -23,7 +28,14 @@ bool& HourglassShown() {
 }  // namespace
 
 void ProcessMessages() {
-  if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+  if (QCoreApplication::instance() == nullptr) return;
+  ++PendingDepth();
+  QCoreApplication::processEvents();
+  --PendingDepth();
+}
+
+int PendingMessagesDepth() {
+  return PendingDepth();
 }
 
 void SetHourglass(bool on) {

@@ -12,6 +12,8 @@ constexpr int crFlatHand = -20;  // the "HandNoFingersCursor" resource
 
 // Processes pending window messages (events), then returns.
 void ProcessMessages();
+// How many ProcessMessages calls are running now: 0 when the event loop runs at its top level.
+int PendingMessagesDepth();
 // Shows the hourglass over the whole application (true) or the default pointer again (false).
 void SetHourglass(bool on);
 // The cursor of a slot; the arrow for an empty slot.

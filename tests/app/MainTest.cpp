@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTimer>
+#include <string>
+#include <vector>
 
 #include "AppTesting.h"
 #include "app/Intro.h"
@@ -243,5 +246,40 @@ TEST_F(MainFormTest, CloseQueryReleasesTheDataAndIgnoresWhatWasStillQueued) {
   EXPECT_EQ(form.DragStartX, 0);
 }
 
+TEST_F(MainFormTest, CloseDuringTheLoadWaitsUntilTheLoadHasEnded) {
+  SetDisplay(800, 600, 32);
+  std::vector<TRecImage> recs;
+  for (std::uint32_t id = 1; id <= 300; ++id)
+    recs.push_back({id, "Titel " + std::to_string(id), "Tekst."});
+  std::string dictionary;
+  ASSERT_TRUE(EncodeRecFile(recs, dictionary));
+  WriteFile(QStringLiteral("D/IDbRecs.dat"), dictionary);
+  ShowIntro();
+  // The intro gauge lets pending messages run while the dictionary loads; a close queued for
+  // the window arrives in the middle of the load.
+  int closeAttempts = 0;
+  QTimer::singleShot(0, [&closeAttempts] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* form = dynamic_cast<TMainForm*>(widget)) {
+        ++closeAttempts;
+        form->close();
+      }
+    }
+  });
+  TMainForm form;
+  int closed = 0;
+  form.OnClosed = [&closed] { ++closed; };
+  EXPECT_EQ(closeAttempts, 1);
+  EXPECT_TRUE(form.Closing());
+  ASSERT_NE(form.RecFile, nullptr);
+  EXPECT_EQ(form.RecFile->Recs.Count(), 300);
+  EXPECT_FALSE(form.LetPendingMessagesRun());
+  // Back at the top of the event loop the close runs.
+  QTest::qWait(10);
+  EXPECT_EQ(closed, 1);
+  EXPECT_EQ(form.RecFile, nullptr);
+  delete IntroForm;
+  IntroForm = nullptr;
+}
 }  // namespace
 }  // namespace halvena

@@ -1,5 +1,6 @@
 // halvena-dict: builds, dumps and queries Halvena's dictionary file with the program's own
-// loader and record store.
+// loader and record store, and looks up the regions of the anatomy query files.
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,14 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "anatomy/QueryFiles.h"
 #include "base/CodePage.h"
 #include "data/IDbRecs.h"
 #include "data/RecWriter.h"
-#include "data/TitleItems.h"
 #include "halvena-dict/DictBuild.h"
 #include "halvena-dict/DictSource.h"
 #include "halvena-dict/Gzip.h"
 #include "halvena-dict/Import.h"
+#include "navigation/TypedSearch.h"
 
 namespace fs = std::filesystem;
 using namespace halvena;
@@ -33,6 +35,7 @@ const char kUsage[] =
     "       halvena-dict filter [--scope S] FILE QUERY\n"
     "       halvena-dict search FILE TEXT\n"
     "       halvena-dict contents FILE [LETTER]\n"
+    "       halvena-dict region FILE VIEW X Y   (FILE: d/qf.dat or d/qm.dat, VIEW 0 to 15)\n"
     "Options come before FILE; -- ends them.\n";
 
 struct TUsageError {};
@@ -235,16 +238,11 @@ int Search(int argc, char** argv) {
   const std::string typed = ArgToCp1252("text", args.operands[1]);
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
-  std::string queryText = TypedSearchQuery(typed);
-  TIDbQuery query;
-  query.Query = queryText.data();
-  query.QueryLen = queryText.size();
-  store.Filter(query, nullptr);
-  std::vector<std::string> items;
-  store.FillTitleList(2, ' ', items);
-  PrintItems(items);
-  const int chosen = ChooseTypedResult(items, typed);
-  if (chosen >= 0) std::cout << "selected: " << Cp1252ToUtf8(items[chosen]) << "\n";
+  const TTypedSearchResult result = RunTypedSearch(store, typed, nullptr);
+  PrintItems(result.Items);
+  if (result.Chosen >= 0) {
+    std::cout << "selected: " << Cp1252ToUtf8(result.Items[result.Chosen]) << "\n";
+  }
   return status;
 }
 
@@ -284,6 +282,43 @@ int Contents(int argc, char** argv) {
   return status;
 }
 
+// A whole decimal integer argument; a usage error otherwise.
+int IntegerArg(const std::string& text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    throw TUsageError{};
+  }
+  return value;
+}
+
+// region FILE VIEW X Y: the name and the query of the region under point (X, Y) of the figure's
+// reference frame in view VIEW of the anatomy query file FILE, one line each, as the program
+// finds them; an empty line where there is none.
+int Region(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {});
+  if (args.operands.size() != 4) throw TUsageError{};
+  const std::string& path = args.operands[0];
+  const int view = IntegerArg(args.operands[1]);
+  const int x = IntegerArg(args.operands[2]);
+  const int y = IntegerArg(args.operands[3]);
+  if (view < 0 || view > 15) throw TUsageError{};
+  // The program takes a missing or unreadable file for one without regions; the tool says so.
+  std::error_code ec;
+  const bool regular = fs::is_regular_file(path, ec);
+  const std::uintmax_t size = regular ? fs::file_size(path, ec) : 0;
+  if (!regular || ec || !std::ifstream(path, std::ios::binary)) {
+    throw TToolError{path + ": cannot read the file"};
+  }
+  if (size > kMaxQueryFileBytes) {
+    throw TToolError{path + ": larger than " + std::to_string(kMaxQueryFileBytes) + " bytes"};
+  }
+  const std::vector<std::string> lines = ReadQueryLines(path);
+  const TRegionHit hit = LookUpRegion(lines, view, x, y);
+  std::cout << Cp1252ToUtf8(hit.Name) << "\n" << Cp1252ToUtf8(hit.Query) << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -297,6 +332,7 @@ int main(int argc, char** argv) {
     if (command == "filter") return Filter(argc, argv);
     if (command == "search") return Search(argc, argv);
     if (command == "contents") return Contents(argc, argv);
+    if (command == "region") return Region(argc, argv);
     throw TUsageError{};
   } catch (const TUsageError&) {
     std::cerr << kUsage;
