@@ -99,6 +99,125 @@ bool GifPictureCut(const QByteArray& data) {
   return true;
 }
 
+// True when the run-length stream of an RLE8 or RLE4 BMP is damaged: it ends before its
+// end-of-picture code, or a run, a stretch of plain pixels or a jump goes past the picture.
+// Qt's reader decodes such a stream as far as it goes without complaint.
+bool BmpRunsBroken(const QByteArray& data) {
+  constexpr qsizetype kFileHeader = 14;
+  if (data.size() < kFileHeader + 40 || Le(data, kFileHeader, 4) < 40) return false;
+  const std::uint32_t compression = Le(data, 30, 4);
+  if (compression != 1 && compression != 2) return false;
+  const bool four = compression == 2;
+  const std::int64_t width = static_cast<std::int32_t>(Le(data, 18, 4));
+  const std::int64_t height =
+      std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(Le(data, 22, 4))));
+  qsizetype at = Le(data, 10, 4);
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  while (at + 2 <= data.size()) {
+    const std::uint8_t count = static_cast<std::uint8_t>(data[at]);
+    const std::uint8_t code = static_cast<std::uint8_t>(data[at + 1]);
+    at += 2;
+    if (count > 0) {  // a run of `count` pixels
+      x += count;
+      if (x > width) return true;
+      continue;
+    }
+    if (code == 0) {  // end of line
+      x = 0;
+      if (++y > height) return true;
+    } else if (code == 1) {  // end of picture
+      return false;
+    } else if (code == 2) {  // jump
+      if (at + 2 > data.size()) return true;
+      x += static_cast<std::uint8_t>(data[at]);
+      y += static_cast<std::uint8_t>(data[at + 1]);
+      at += 2;
+      if (x > width || y >= height) return true;
+    } else {  // `code` plain pixels, padded to an even number of bytes
+      const qsizetype bytes = four ? (code + 1) / 2 : code;
+      at += bytes + (bytes & 1);
+      x += code;
+      if (x > width || at > data.size()) return true;
+    }
+  }
+  return true;
+}
+
+// True when a little- or big-endian TIFF file's first directory, or a strip or tile it names,
+// lies outside the file. Qt's reader may answer such a file with an empty or partial picture.
+bool TiffStripsOutside(const QByteArray& data) {
+  if (data.size() < 8) return false;
+  const bool little = data.startsWith("II");
+  if (!little && !data.startsWith("MM")) return false;
+  const auto read = [&](qsizetype at, int bytes) -> std::uint32_t {
+    std::uint32_t v = 0;
+    for (int i = 0; i < bytes; ++i) {
+      const std::uint8_t b = static_cast<std::uint8_t>(data[at + (little ? bytes - 1 - i : i)]);
+      v = v << 8 | b;
+    }
+    return v;
+  };
+  const std::int64_t directory = read(4, 4);
+  if (directory + 2 > data.size()) return true;
+  const std::int64_t entries = read(directory, 2);
+  if (directory + 2 + 12 * entries > data.size()) return true;
+  std::int64_t offsetsCount = 0;
+  std::int64_t offsetsAt = -1;
+  std::int64_t countsAt = -1;
+  int offsetsType = 0;
+  int countsType = 0;
+  for (std::int64_t i = 0; i < entries; ++i) {
+    const qsizetype entry = directory + 2 + 12 * i;
+    const std::uint32_t tag = read(entry, 2);
+    const int type = static_cast<int>(read(entry + 2, 2));
+    const std::int64_t count = read(entry + 4, 4);
+    if (type != 3 && type != 4) continue;
+    const int size = type == 3 ? 2 : 4;
+    // A value of up to four bytes is held in the entry itself.
+    const std::int64_t valueAt = count * size <= 4 ? entry + 8 : read(entry + 8, 4);
+    if (valueAt + count * size > data.size()) return true;
+    if (tag == 273 || tag == 324) {
+      offsetsCount = count;
+      offsetsAt = valueAt;
+      offsetsType = size;
+    } else if (tag == 279 || tag == 325) {
+      countsAt = valueAt;
+      countsType = size;
+    }
+  }
+  if (offsetsAt < 0 || countsAt < 0) return false;
+  for (std::int64_t i = 0; i < offsetsCount; ++i) {
+    const std::int64_t offset = read(offsetsAt + i * offsetsType, offsetsType);
+    const std::int64_t size = read(countsAt + i * countsType, countsType);
+    if (offset + size > data.size()) return true;
+  }
+  return false;
+}
+
+// Counts the warnings Qt's readers give while they read a picture: the JPEG reader tells of
+// data that ends early or contradicts itself only so, and still answers with a picture. The
+// warnings go on to the handler that was in place. One reader at a time (see the header).
+class TReaderWarnings {
+ public:
+  TReaderWarnings() {
+    FCount = 0;
+    FPrevious = qInstallMessageHandler(&Handle);
+  }
+  ~TReaderWarnings() { qInstallMessageHandler(FPrevious); }
+  TReaderWarnings(const TReaderWarnings&) = delete;
+  TReaderWarnings& operator=(const TReaderWarnings&) = delete;
+  int Count() const { return FCount; }
+
+ private:
+  static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg || type == QtCriticalMsg) ++FCount;
+    if (FPrevious != nullptr) FPrevious(type, context, text);
+  }
+  static inline int FCount = 0;
+  static inline QtMessageHandler FPrevious = nullptr;
+};
+
 // Qt's reader for the chosen format only: a file whose extension promises one format and whose
 // content is another fails, as the choice by extension means.
 TDecodeStatus ReadWithQt(const char* format, const QByteArray& data, QImage& image) {
@@ -114,14 +233,19 @@ TDecodeStatus ReadWithQt(const char* format, const QByteArray& data, QImage& ima
   if (size.isValid() && !WithinDecodeLimit(size.width(), size.height())) {
     return TDecodeStatus::TooLarge;
   }
+  const TReaderWarnings warnings;
   if (!reader.read(&image)) {
     image = QImage();
     return reader.error() == QImageReader::UnsupportedFormatError ? TDecodeStatus::Unsupported
                                                                   : TDecodeStatus::Corrupt;
   }
-  if ((qstrcmp(format, "bmp") == 0 && BmpRowsMissing(data)) ||
-      (qstrcmp(format, "gif") == 0 && GifPictureCut(data))) {
+  const bool bmp = qstrcmp(format, "bmp") == 0;
+  if ((bmp && BmpRowsMissing(data)) || (qstrcmp(format, "gif") == 0 && GifPictureCut(data))) {
     return TDecodeStatus::Truncated;
+  }
+  if ((bmp && BmpRunsBroken(data)) || (qstrcmp(format, "tiff") == 0 && TiffStripsOutside(data)) ||
+      warnings.Count() > 0) {
+    return TDecodeStatus::Corrupt;
   }
   return TDecodeStatus::Ok;
 }

@@ -20,7 +20,7 @@ constexpr std::int64_t kMaxFileBytes = std::int64_t{64} * 1024 * 1024;
 enum class TDecodeStatus {
   Ok,
   Truncated,    // the data ended early; the image holds what was decoded
-  Corrupt,      // the data contradicts itself; no image
+  Corrupt,      // the data contradicts itself; the image holds what was decoded, if anything
   Unsupported,  // a valid variant this reader does not handle; no image
   TooLarge,     // above kMaxDecodedBytes; no image
 };
@@ -33,7 +33,7 @@ const char* DecodeStatusText(TDecodeStatus status);
 bool WithinDecodeLimit(std::int64_t width, std::int64_t height);
 
 // Decodes `data` as `format` into `image` (replaced). The image is null unless the status is
-// Ok or Truncated.
+// Ok, Truncated or Corrupt.
 TDecodeStatus DecodeImage(TImageFormat format, const QByteArray& data, QImage& image);
 
 }  // namespace halvena

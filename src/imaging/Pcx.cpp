@@ -84,9 +84,10 @@ bool IsPaletted(const THeader& h) {
 
 // Expands the pixel data into `buffer`, one line of every plane after the other for each row.
 // Runs may go on into the next line, as some writers make them; a run that would go past the
-// end of the picture is cut there. Answers false when the data ends before the buffer is full.
-bool Expand(const QByteArray& data, qsizetype end, bool encoded,
-            std::vector<std::uint8_t>& buffer) {
+// end of the picture is cut there. Answers false when the data ends before the buffer is full;
+// `used` is where the pixel data ended.
+bool Expand(const QByteArray& data, qsizetype end, bool encoded, std::vector<std::uint8_t>& buffer,
+            qsizetype& used) {
   std::size_t out = 0;
   qsizetype in = kHeaderSize;
   while (out < buffer.size() && in < end) {
@@ -101,6 +102,7 @@ bool Expand(const QByteArray& data, qsizetype end, bool encoded,
     std::fill_n(buffer.begin() + static_cast<std::ptrdiff_t>(out), count, value);
     out += count;
   }
+  used = in;
   return out == buffer.size();
 }
 
@@ -167,7 +169,11 @@ TDecodeStatus ReadPcx(const QByteArray& data, QImage& image) {
   const qsizetype paletteAt = TrailingPaletteAt(data, h);
   const qsizetype end = paletteAt >= 0 ? paletteAt : data.size();
   std::vector<std::uint8_t> buffer(static_cast<std::size_t>(total), 0);
-  const bool complete = Expand(data, end, h.Encoded, buffer);
+  qsizetype used = 0;
+  const bool complete = Expand(data, end, h.Encoded, buffer, used);
+  // The marker of the 256 colours right after the pixels, with the colours cut off.
+  const bool paletteCut = paletteAt < 0 && h.Bits == 8 && h.Planes == 1 && complete &&
+                          used < data.size() && Byte(data, used) == kTrailingPaletteMarker;
 
   image = QImage(static_cast<int>(h.Width), static_cast<int>(h.Height),
                  trueColor ? QImage::Format_RGB32 : QImage::Format_Indexed8);
@@ -178,7 +184,7 @@ TDecodeStatus ReadPcx(const QByteArray& data, QImage& image) {
     image.setColorTable(ColorTable(data, h, paletteAt));
     FillPaletted(h, buffer, image);
   }
-  return complete ? TDecodeStatus::Ok : TDecodeStatus::Truncated;
+  return complete && !paletteCut ? TDecodeStatus::Ok : TDecodeStatus::Truncated;
 }
 
 }  // namespace halvena

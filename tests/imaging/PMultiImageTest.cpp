@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "TestFiles.h"
@@ -139,6 +141,97 @@ TEST_F(PMultiImageTest, OnlyRegularFilesAreRead) {
     loader.SetImageName(dir.filePath(name));
     EXPECT_EQ(messages.Shown, QStringList{"error: Cannot open the image file"}) << name;
     EXPECT_TRUE(loader.Picture().isNull());
+  }
+}
+
+// A picture of noise, so that its compressed data is long enough to be cut anywhere.
+QImage Noise(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  std::uint32_t seed = 12345;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      seed = seed * 1103515245u + 12345u;
+      image.setPixel(x, y, qRgb((seed >> 8) & 255, (seed >> 16) & 255, x + y));
+    }
+  }
+  return image;
+}
+
+QByteArray JpegFile(const QImage& image, bool progressive) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "jpeg");
+  writer.setProgressiveScanWrite(progressive);
+  writer.setQuality(90);
+  return writer.write(image) ? bytes : QByteArray();
+}
+
+// An 8 x 2 BMP of 8 bits per pixel whose pixels are the run-length stream `runs`.
+QByteArray Rle8Bmp(const QByteArray& runs) {
+  QByteArray palette;
+  for (int i = 0; i < 256; ++i) palette += QByteArray::fromRawData("\x10\x20\x30\0", 4);
+  auto le = [](std::uint32_t v, int bytes) {
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 255);
+    return out;
+  };
+  const std::uint32_t offset = 14 + 40 + 1024;
+  return "BM" + le(offset + runs.size(), 4) + le(0, 4) + le(offset, 4) + le(40, 4) + le(8, 4) +
+         le(2, 4) + le(1, 2) + le(8, 2) + le(1, 4) + le(runs.size(), 4) + le(0, 16) + palette +
+         runs;
+}
+
+// Every format alike: a decoder that meets an error or the end of the data too early gives the
+// error box and the information box of its format, and the part it decoded stays.
+TEST_F(PMultiImageTest, DamagedPicturesOfEveryFormatAreReported) {
+  const QImage noise = Noise(300, 200);
+  const QByteArray jpeg = JpegFile(noise, false);
+  const QByteArray progressive = JpegFile(noise, true);
+  ASSERT_GT(jpeg.size(), 4000);
+  ASSERT_GT(progressive.size(), 4000);
+  const QByteArray sound = Rle8Bmp(QByteArray("\x08\x05\x00\x00\x08\x06\x00\x01", 8));
+  QByteArray tif = test::QtFile(noise, "tiff");
+  ASSERT_FALSE(tif.isEmpty());
+  // The first directory's strip byte counts lie past the end of the file.
+  const qsizetype directory = static_cast<qsizetype>(static_cast<std::uint8_t>(tif[4]) |
+                                                     static_cast<std::uint8_t>(tif[5]) << 8 |
+                                                     static_cast<std::uint8_t>(tif[6]) << 16);
+  ASSERT_EQ(tif.left(2), "II");
+  ASSERT_LT(directory + 2, tif.size());
+  for (qsizetype entry = directory + 2;
+       entry + 12 <= tif.size() &&
+       entry < directory + 2 + 12 * (static_cast<std::uint8_t>(tif[directory]));
+       entry += 12) {
+    const int tag =
+        static_cast<std::uint8_t>(tif[entry]) | static_cast<std::uint8_t>(tif[entry + 1]) << 8;
+    if (tag == 279) tif.replace(entry + 8, 4, QByteArray("\xF0\xFF\xFF\x0F", 4));
+  }
+  QByteArray pcx = RedPictures()[3].second;
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QString format;
+    bool keepsPicture;
+  } cases[] = {
+      {"jpeg, 400 bytes", jpeg.left(400), "jpg", false},
+      {"jpeg, half", jpeg.left(jpeg.size() / 2), "jpg", true},
+      {"progressive jpeg, a third", progressive.left(progressive.size() / 3), "jpg", true},
+      {"bmp, run past the row", Rle8Bmp(QByteArray("\x10\x05\x00\x01", 4)), "bmp", true},
+      {"bmp, runs without their end", sound.left(sound.size() - 2), "bmp", true},
+      {"bmp, cut inside a run", sound.left(sound.size() - 3), "bmp", true},
+      {"tif, corrupt directory", tif, "tif", true},
+      {"pcx, colour table cut", pcx.left(pcx.size() - 100), "pcx", true},
+  };
+  EXPECT_EQ(Load("sound-rle", sound), QStringList());
+  EXPECT_EQ(loader.Picture().size(), QSize(8, 2));
+  for (const auto& c : cases) {
+    const QStringList shown = Load("damaged", c.bytes);
+    EXPECT_EQ(shown.size(), 2) << c.name << ": " << qPrintable(shown.join(", "));
+    if (shown.size() != 2) continue;
+    EXPECT_TRUE(shown[0].startsWith("error: ")) << c.name;
+    EXPECT_EQ(shown[1], "information: Reading " + c.format + " file failed") << c.name;
+    if (c.keepsPicture) EXPECT_FALSE(loader.Picture().isNull()) << c.name;
   }
 }
 
