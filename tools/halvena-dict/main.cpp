@@ -339,13 +339,9 @@ int Region(int argc, char** argv) {
   const int y = IntegerArg(args.operands[3], "Y");
   if (view < 0 || view > 15) throw TUsageError{"VIEW must be 0 to 15, not " + std::to_string(view)};
   // The program takes a missing or unreadable file for one without regions; the tool says so.
-  std::error_code ec;
-  const bool regular = fs::is_regular_file(path, ec);
-  const std::uintmax_t size = regular ? fs::file_size(path, ec) : 0;
-  if (!regular || ec || !std::ifstream(path, std::ios::binary)) {
-    throw TToolError{path + ": cannot read the file"};
-  }
-  if (size > kMaxQueryFileBytes) {
+  TRegularFile file;
+  if (file.Open(path) != TFileReadStatus::Ok) throw TToolError{path + ": cannot read the file"};
+  if (file.Size() > kMaxQueryFileBytes) {
     throw TToolError{path + ": larger than " + std::to_string(kMaxQueryFileBytes) + " bytes"};
   }
   const std::vector<std::string> lines = ReadQueryLines(path);
