@@ -59,6 +59,7 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   LoadProgramCursors();
   CreateComponents();
   ConnectAnatomy();
+  ConnectNavigation();
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());
@@ -199,6 +200,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+  ResetBtnClick(this);
   LoadBodyFigure();
   if (IntroActive) {
     delete IntroForm;

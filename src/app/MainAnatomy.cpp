@@ -44,6 +44,7 @@ void TMainForm::ConnectAnatomy() {
   BodyImage->OnMouseMove = [this](TGraphicControl* sender, TShiftState shift, int x, int y) {
     BodyImageMouseMove(sender, shift, x, y);
   };
+  BodyImage->OnClick = [this](TGraphicControl* sender) { BodyImageClick(sender); };
   new TLeaveWatcher(BodyImage, [this] { BodyImageMouseLeave(); });
   RotateLeftBtn->OnClick = [this](TGraphicControl* sender) { RotateBtnClick(sender); };
   RotateRightBtn->OnClick = [this](TGraphicControl* sender) { RotateBtnClick(sender); };
@@ -95,6 +96,11 @@ void TMainForm::BodyImageMouseMove(TGraphicControl*, TShiftState, int X, int Y) 
 
 void TMainForm::BodyImageMouseLeave() {
   HintPnl->hide();
+}
+
+void TMainForm::BodyImageClick(TGraphicControl* Sender) {
+  if (Closing() || SearchEdit->text().isEmpty()) return;
+  StartQuerySearchBtnClick(Sender);
 }
 
 void TMainForm::RotateBtnClick(TGraphicControl* Sender) {

@@ -7,6 +7,7 @@
 
 #include "AppTesting.h"
 #include "app/Main.h"
+#include "data/RecWriter.h"
 #include "platform/Application.h"
 
 namespace halvena {
@@ -218,6 +219,51 @@ TEST_F(AnatomyTest, PointingAfterTheCloseDoesNothing) {
   ASSERT_EQ(form.FemaleQueryLines, nullptr);
   form.BodyImageMouseMove(form.BodyImage, Qt::NoModifier, 37, 100);
   EXPECT_FALSE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+}
+
+// In anatomy mode over a small dictionary: only "Punt" holds the word punt.
+class AnatomySearchTest : public AnatomyTest {
+ protected:
+  void SetUp() override {
+    AnatomyTest::SetUp();
+    const TRecImage recs[] = {{1, "Links", "De linkerkant."},
+                              {2, "Punt", "Een punt van het lichaam."},
+                              {3, "Rechts", "De rechterkant."}};
+    std::string dictionary;
+    ASSERT_TRUE(EncodeRecFile(recs, dictionary));
+    WriteFile(QStringLiteral("D/IDbRecs.dat"), dictionary);
+  }
+};
+
+TEST_F(AnatomySearchTest, ClickSearchesTheRegionPointedAtAndShowsTheFirstEntry) {
+  TMainForm form;
+  form.show();
+  form.AnatomicBtnClick(form.AnatomicBtn);
+  ASSERT_TRUE(form.BodyImage->isVisibleTo(&form));
+  MoveOverFigure(form, {37, 100});
+  Click(form.BodyImage, {37, 100});
+  ASSERT_EQ(form.QueryResultsLst->Items().Count(), 1);
+  EXPECT_EQ(form.QueryResultsLst->Items()[0], "1|Punt");
+  EXPECT_EQ(form.QueryResultsLst->ItemIndex(), 0);
+  EXPECT_EQ(form.iDbRecHeaderLbl->text(), QStringLiteral("Punt"));
+  EXPECT_GT(form.iDbRecText->Items().Count(), 0);
+  EXPECT_EQ(form.QueryResultsLstLbl->text(), QStringLiteral("Gevonden onder \"Punt\": 1"));
+  EXPECT_TRUE(form.QueryResultsLst->isVisibleTo(&form));
+  EXPECT_EQ(form.QueryResultsLst->y(), form.BodyImage->y() + form.BodyImage->height() + 5);
+}
+
+TEST_F(AnatomySearchTest, ClickWithoutAQueryPointedAtDoesNothing) {
+  TMainForm form;
+  form.show();
+  form.SearchEdit->setText(QStringLiteral("+punt"));  // left over from another mode
+  form.AnatomicBtnClick(form.AnatomicBtn);
+  form.QueryResultsLstLbl->setText(QStringLiteral("ongewijzigd"));
+  Click(form.BodyImage, {37, 100});  // before any pointing
+  EXPECT_EQ(form.QueryResultsLstLbl->text(), QStringLiteral("ongewijzigd"));
+  MoveOverFigure(form, {60, 100});  // "Rechts" has no query
+  Click(form.BodyImage, {60, 100});
+  EXPECT_EQ(form.QueryResultsLstLbl->text(), QStringLiteral("ongewijzigd"));
+  EXPECT_EQ(form.QueryResultsLst->Items().Count(), 0);
 }
 
 struct TFigureClass {
