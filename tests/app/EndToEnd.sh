@@ -177,30 +177,23 @@ removed() {
 check "UNINSTALL removes the installation" removed
 stop_screen
 
-# The anatomy browser on the real figures and query files, in the 800 x 600 class: point at an
-# organ, see its name, click, see its entries; turn the figure and switch its gender. Screenshots
-# stay in BUILD_FOLDER/EndToEnd-anatomy/. Needs ImageMagick's import, convert and compare.
+# The anatomy browser on the real figures and query files in each screen-size class: point at an
+# organ, see its name, click, see its entries; turn the figure and switch its gender.
+# Screenshots stay in BUILD_FOLDER/EndToEnd-anatomy/. Needs ImageMagick's import and compare.
+#   anatomy_checks SCREEN WINDOW_X WINDOW_Y ZOOM_NUMERATOR SUFFIX
 anatomy_checks() {
-  local shots=$build/EndToEnd-anatomy
-  command -v import >/dev/null && command -v compare >/dev/null || {
-    echo "skip anatomy: ImageMagick is needed"
-    return
-  }
+  local screen=$1 wx=$2 wy=$3 zoom_m=$4 suffix=$5
+  local shots=$build/EndToEnd-anatomy/$suffix
   rm -rf "$shots" && mkdir -p "$shots"
-  # Window at (112, 84); a design coordinate zoomed by 600/480, halves away from zero.
-  zoom() { echo $((($1 * 1200 + 480) / 960)); }
-  at() { echo $((112 + $(zoom "$1"))) $((84 + $(zoom "$2"))); }
+  # A design coordinate zoomed by ZOOM_NUMERATOR / 480, halves away from zero, on the screen.
+  zoom() { echo $((($1 * zoom_m * 2 + 480) / 960)); }
+  at() { echo $((wx + $(zoom "$1"))) $((wy + $(zoom "$2"))); }
   shot() { import -window root "$shots/$1.png"; }
-  # crop SHOT W H X Y OUT
-  crop() { convert "$shots/$1.png" -crop "$2x$3+$4+$5" +repage "$shots/$6.png"; }
-  # The pixels of the figure on screen that differ from the picture file, at most 1% apart.
-  figure_differs_from() {
-    crop "$1" 93 268 "$fx" "$fy" "$1-figure"
-    compare -metric AE -fuzz 1% "$shots/$1-figure.png" "bmp:$build/I/B/$2" null: 2>&1
-  }
-  shows_picture() {  # shows_picture SHOT PICTURE
+  crop() { convert "$shots/$1.png" -crop "$2x$3+$4+$5" +repage "$shots/$6.png"; }  # SHOT W H X Y OUT
+  shows_picture() {  # shows_picture SHOT PICTURE: the figure on screen is the picture file
+    crop "$1" "$fw" "$fh" "$fx" "$fy" "$1-figure"
     local n
-    n=$(figure_differs_from "$1" "$2")
+    n=$(compare -metric AE -fuzz 1% "$shots/$1-figure.png" "bmp:$build/I/B/$2" null: 2>&1)
     echo "     $n pixels of $1 differ from $2"
     [ "$n" = 0 ]
   }
@@ -212,66 +205,79 @@ anatomy_checks() {
     [ "${n%%.*}" -gt 50 ]
   }
   colour_at() { convert "$shots/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
+  # Clicks the control whose design centre is at X Y and moves the pointer off the window.
+  click_design() {
+    read -r x y < <(at "$1" "$2")
+    xdotool mousemove "$x" "$y" click 1
+    sleep 1
+    xdotool mousemove 5 5
+    sleep 0.5
+  }
 
-  start_screen 1024x768
+  start_screen "$screen"
   "$program" >/dev/null 2>&1 &
   pids+=($!)
-  check "anatomy: the window appears" wait_windows 1
+  check "anatomy $suffix: the window appears" wait_windows 1
   sleep 1
-  read -r x y < <(at 51 98)
-  xdotool mousemove "$x" "$y" click 1
-  sleep 1
-  read -r fx fy < <(at 137 98)  # the figure, 93 x 268 in this class
-  xdotool mousemove 1000 700
-  sleep 0.5
+  click_design 51 98  # AnatomicBtn
+  local fx fy fr fb fw fh
+  read -r fx fy < <(at 137 98)  # BodyImage
+  read -r fr fb < <(at 211 313)
+  fw=$((fr - fx)) fh=$((fb - fy))
   shot anatomy
-  check "anatomy: the female front view is shown edge to edge" shows_picture anatomy f8x6/f8x6_00
+  check "anatomy $suffix: the female front view fills the figure" shows_picture anatomy "f$suffix/f${suffix}_00"
 
   # A point of the chest, mapped as the program maps it, names a region with a query.
-  local px=46 py=82 frame
-  frame=$(awk -v x=$px -v y=$py 'BEGIN { printf "%.0f %.0f", 508 / 93 * x, 1476 / 268 * y }')
+  local px=$((fw / 2)) py=$((fh * 82 / 268)) frame name query
+  frame=$(awk -v x=$px -v y=$py -v w=$fw -v h=$fh 'BEGIN { printf "%.0f %.0f", 508 / w * x, 1476 / h * y }')
   "$build/halvena-dict" region "$build/D/qf.dat" 0 $frame >"$shots/region.txt"
-  local name
   name=$(sed -n 1p "$shots/region.txt")
-  echo "     pointing at $frame of the reference frame: \"$name\", query $(sed -n 2p "$shots/region.txt")"
-  check "anatomy: the chest is a region with a query" test -n "$name" -a -n "$(sed -n 2p "$shots/region.txt")"
+  query=$(sed -n 2p "$shots/region.txt")
+  echo "     pixel $px $py of the figure is $frame of the reference frame: \"$name\", query $query"
+  check "anatomy $suffix: the chest is a region with a query" test -n "$name" -a -n "$query"
   xdotool mousemove $((fx + px - 3)) $((fy + py)) sleep 0.2 mousemove $((fx + px)) $((fy + py))
   sleep 0.5
   shot pointed
   # The panel's top-left corner is 32 right of and 32 above the pointer.
   local hx=$((fx + px + 32)) hy=$((fy + py - 32))
-  check "anatomy: the yellow name panel is beside the pointer" \
+  check "anatomy $suffix: the yellow name panel is beside the pointer" \
     test "$(colour_at pointed $((hx + 2)) $((hy + 2)))" = "srgb(255,255,0)"
-  crop pointed 60 17 "$hx" "$hy" name
-  check "anatomy: the name panel holds text" \
+  crop pointed 30 12 $((hx + 2)) $((hy + 2)) name
+  check "anatomy $suffix: the name panel holds text" \
     test "$(convert "$shots/name.png" -fill white +opaque 'srgb(255,255,0)' -format '%[fx:mean<1?1:0]' info:)" = 1
   xdotool click 1
   sleep 2
   shot clicked
-  read -r lx ly < <(at 42 318)
-  check "anatomy: the click lists entries under the figure" differs pointed clicked 250 80 "$lx" "$ly"
-  read -r tx ty < <(at 306 112)
-  check "anatomy: the click shows the first entry" differs pointed clicked 350 300 "$tx" "$ty"
+  local lx ly tx ty
+  read -r lx ly < <(at 42 318)  # QueryResultsLst under the figure
+  check "anatomy $suffix: the click lists entries under the figure" \
+    differs pointed clicked "$(zoom 200)" "$(zoom 60)" "$lx" "$ly"
+  read -r tx ty < <(at 306 112)  # iDbRecText
+  check "anatomy $suffix: the click shows the first entry" \
+    differs pointed clicked "$(zoom 280)" "$(zoom 270)" "$tx" "$ty"
 
-  read -r x y < <(at 116 299)
-  xdotool mousemove "$x" "$y" click 1
-  sleep 1
-  xdotool mousemove 1000 700
-  sleep 0.5
+  click_design 116 299  # RotateLeftBtn
   shot turned
-  check "anatomy: a left turn shows view 01" shows_picture turned f8x6/f8x6_01
-  check "anatomy: the name panel hides when the pointer leaves the figure" \
+  check "anatomy $suffix: a left turn shows view 01" shows_picture turned "f$suffix/f${suffix}_01"
+  check "anatomy $suffix: the name panel hides when the pointer leaves the figure" \
     test "$(colour_at turned $((hx + 2)) $((hy + 2)))" != "srgb(255,255,0)"
-  read -r x y < <(at 233 107)
-  xdotool mousemove "$x" "$y" click 1
-  sleep 1
-  xdotool mousemove 1000 700
-  sleep 0.5
+  click_design 233 107  # GenderBtn
   shot male
-  check "anatomy: the gender switch shows the male figure in view 01" shows_picture male m8x6/m8x6_01
+  check "anatomy $suffix: the gender switch shows the male figure in view 01" \
+    shows_picture male "m$suffix/m${suffix}_01"
+  click_design 233 299  # RotateRightBtn, twice
+  click_design 233 299
+  shot male15
+  check "anatomy $suffix: two right turns show male view 15" shows_picture male15 "m$suffix/m${suffix}_15"
   stop_screen
 }
-anatomy_checks
+if command -v import >/dev/null && command -v compare >/dev/null; then
+  anatomy_checks 800x600 80 60 480 6x4
+  anatomy_checks 1024x768 112 84 600 8x6
+  anatomy_checks 1280x1024 128 128 768 10x7
+else
+  echo "skip anatomy: ImageMagick's import and compare are needed"
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
