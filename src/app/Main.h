@@ -278,7 +278,8 @@ class TMainForm : public QWidget {
 
  private:
   void CreateComponents();
-  // Hands the figure's and the figure buttons' events to the anatomy handlers.
+  // Hands the figure's and the figure buttons' events to the anatomy handlers, and gives the
+  // figure buttons their glyphs, redrawn at every size the buttons take.
   void ConnectAnatomy();
   // Binds the navigation handlers to the controls' events (MainNavigation.cpp).
   void ConnectNavigation();

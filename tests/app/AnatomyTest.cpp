@@ -307,6 +307,20 @@ TEST_P(AnatomyClasses, PictureFillsTheFigureThatTheHitTestMaps) {
   EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Rechts"));
 }
 
+TEST_P(AnatomyClasses, FigureButtonsShowGlyphsDrawnAtTheirSize) {
+  const TFigureClass& c = GetParam();
+  SetDisplay(c.ScreenWidth, c.ScreenHeight, 32);
+  TMainForm form;
+  form.show();
+  for (TBaseBtn* button : {form.RotateLeftBtn, form.RotateRightBtn, form.GenderBtn}) {
+    EXPECT_EQ(button->GlyphUp().Image().size(), button->size());
+    EXPECT_EQ(button->GlyphDown().Image().size(), button->size());
+  }
+  // The gender button shows the figure on screen: female up, male down.
+  EXPECT_NE(form.GenderBtn->GlyphUp().Image(), form.GenderBtn->GlyphDown().Image());
+  EXPECT_NE(form.RotateLeftBtn->GlyphUp().Image(), form.RotateRightBtn->GlyphUp().Image());
+}
+
 INSTANTIATE_TEST_SUITE_P(Classes, AnatomyClasses,
                          ::testing::Values(TFigureClass{"6x4", 800, 600, {74, 215}},
                                            TFigureClass{"8x6", 1024, 768, {93, 268}},
