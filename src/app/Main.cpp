@@ -58,8 +58,13 @@ bool IsInputEvent(const QEvent* event) {
 TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   LoadProgramCursors();
   CreateComponents();
+<<<<<<< HEAD
   ConnectAnatomy();
   ConnectNavigation();
+=======
+  ConnectNavigation();
+  ConnectAnatomy();
+>>>>>>> main
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());

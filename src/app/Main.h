@@ -278,9 +278,6 @@ class TMainForm : public QWidget {
 
  private:
   void CreateComponents();
-  // Hands the figure's and the figure buttons' events to the anatomy handlers, and gives the
-  // figure buttons their glyphs, redrawn at every size the buttons take.
-  void ConnectAnatomy();
   // Binds the navigation handlers to the controls' events (MainNavigation.cpp).
   void ConnectNavigation();
   // Follows the selected title of `list` (cross-references or history) in contents mode.
@@ -291,6 +288,9 @@ class TMainForm : public QWidget {
   void DrawRowBackdrop(GTextControl* list, TBkControl* background, int Index, const TRect& Rect);
   void DrawListItem(GTextControl* list, TBkControl* background, int Index, TRect Rect,
                     TOwnerDrawState State);
+  // Hands the figure's and the figure buttons' events to the anatomy handlers, and gives the
+  // figure buttons their glyphs, redrawn at every size the buttons take.
+  void ConnectAnatomy();
   void CreateTitleButtons();
   void CreateTabButtons();
   void CreateLetterButtons();
