@@ -58,13 +58,8 @@ bool IsInputEvent(const QEvent* event) {
 TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   LoadProgramCursors();
   CreateComponents();
-<<<<<<< HEAD
-  ConnectAnatomy();
-  ConnectNavigation();
-=======
   ConnectNavigation();
   ConnectAnatomy();
->>>>>>> main
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());
