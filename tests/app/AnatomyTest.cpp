@@ -1,6 +1,7 @@
 // The main window's body figure: loading its pictures, pointing at regions, turning it and
 // switching its gender, on a program folder with small query files and solid pictures.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFontMetrics>
 #include <QTest>
@@ -201,6 +202,16 @@ TEST_F(AnatomyTest, MissingQueryFileNamesNoRegion) {
   MoveOverFigure(form, {37, 100});
   EXPECT_FALSE(form.HintPnl->isVisibleTo(form.MainFormPanel));
   EXPECT_TRUE(form.SearchEdit->text().isEmpty());
+}
+
+TEST_F(AnatomyTest, FolderOrPipeAsQueryFileGivesAnEmptyListWithoutWaiting) {
+  QFile::remove(PathOf(QStringLiteral("D/qf.dat")));
+  QFile::remove(PathOf(QStringLiteral("D/qm.dat")));
+  ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("D/qf.dat"))));
+  ASSERT_EQ(::mkfifo(PathOf(QStringLiteral("D/qm.dat")).toLocal8Bit().constData(), 0600), 0);
+  TMainForm form;
+  EXPECT_EQ(form.FemaleQueryLines->Count(), 0);
+  EXPECT_EQ(form.MaleQueryLines->Count(), 0);
 }
 
 TEST_F(AnatomyTest, PicturesAreDecodedAtTheDisplaysDepth) {
