@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "anatomy/QueryFiles.h"
+#include "app/About.h"
 #include "app/Intro.h"
 #include "app/TabRegions.h"
 #include "base/ProgramFolder.h"
@@ -60,6 +61,7 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   CreateComponents();
   ConnectNavigation();
   ConnectAnatomy();
+  ConnectOutput();
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());
@@ -237,6 +239,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   hide();
   ProcessMessages();
+  ShowFarewell();
   event->accept();
   if (OnClosed) OnClosed();
 }

@@ -194,7 +194,19 @@ class TMainForm : public QWidget {
   // Switches between the female and the male figure, keeping the view.
   void GenderBtnClick(TGraphicControl* Sender);
 
-  // Output: printing, the clipboard, online help and the about window (MainOutput.cpp).
+  // Output: printing, the clipboard, online help and the about window (MainOutput.cpp). Each
+  // acts on the entry on screen, the record of visible number RecFile->LastVisNo, and does
+  // nothing while the window closes.
+
+  // Prints the entry on screen after the printer set-up dialog; nothing without an entry, a
+  // printer, or when the dialog is cancelled. A job that fails is aborted.
+  void PrintBtnClick(TGraphicControl* Sender);
+  // Replaces the clipboard's contents by the entry on screen as plain text.
+  void ToClipBrdBtnClick(TGraphicControl* Sender);
+  // Opens the online help page in the browser and minimises the program.
+  void HelpBtnClick(TGraphicControl* Sender);
+  // Shows the about window.
+  void InfoBtnClick(TGraphicControl* Sender);
 
   // Runs after the close query let the window close; the program entry ends the message loop
   // with it.
@@ -291,6 +303,10 @@ class TMainForm : public QWidget {
   // Hands the figure's and the figure buttons' events to the anatomy handlers, and gives the
   // figure buttons their glyphs, redrawn at every size the buttons take.
   void ConnectAnatomy();
+  // Hands the output buttons' clicks to their handlers.
+  void ConnectOutput();
+  // Whether RecFile has a visible entry at LastVisNo.
+  bool EntryOnScreen() const;
   void CreateTitleButtons();
   void CreateTabButtons();
   void CreateLetterButtons();
