@@ -118,7 +118,7 @@ void TAboutBox::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void ShowAboutBox() {
-  if (!AboutBoxExists || AboutBox == nullptr) AboutBox = new TAboutBox();
+  if (AboutBox == nullptr) AboutBox = new TAboutBox();
   AboutBox->show();
   AboutBox->raise();
   AboutBox->activateWindow();
@@ -146,7 +146,7 @@ void ShowFarewell() {
     QThread::msleep(10);
     ProcessMessages();
   }
-  if (AboutBoxExists && AboutBox != nullptr) AboutBox->close();
+  if (AboutBox != nullptr) AboutBox->close();
 }
 
 }  // namespace halvena
