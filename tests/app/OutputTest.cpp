@@ -180,9 +180,6 @@ TEST_F(OutputTest, InfoButtonShowsOneAboutWindow) {
   ASSERT_NE(AboutBox, nullptr);
   EXPECT_TRUE(AboutBoxExists);
   EXPECT_TRUE(AboutBox->isVisible());
-  EXPECT_EQ(AboutBox->size(), QSize(329, 329));
-  EXPECT_EQ(AboutBox->ZentaSBtn->geometry(), QRect(211, 207, 78, 95));
-  EXPECT_EQ(AboutBox->TarnixSBtn->geometry(), QRect(40, 267, 130, 40));
   // Closing only hides it; the next request shows the same window.
   TAboutBox* first = AboutBox;
   AboutBox->close();
