@@ -98,9 +98,99 @@ class TMainForm : public QWidget {
   void AppRestore();
 
   // Navigation: view modes, contents list, keyword search, entry display and history
-  // (MainNavigation.cpp).
+  // (MainNavigation.cpp). Every handler returns at once when the window is closing; the ones
+  // that let pending messages run stop there when a close arrived meanwhile.
+
+  // Enter contents, anatomy or search mode: pop-ups hidden, keyword field emptied, the mode's
+  // list refilled from scratch.
+  void ContentBtnClick(QObject* Sender);
+  void AnatomicBtnClick(QObject* Sender);
+  void SearchBtnClick(QObject* Sender);
+  // Refills the current mode's list with every record visible: the contents refresh in
+  // contents mode, the query search of the keyword field otherwise. Without a store it clears
+  // the entry display.
+  void ResetBtnClick(QObject* Sender);
+  // Shows exactly the controls that the mode and the lists call for, and the header caption.
+  void UpdateStatus(QObject* Sender);
+  // Hover of the title and letter buttons: an enabled one turns bold.
+  void BtnMouseIn(QObject* Sender);
+  void BtnMouseOut(QObject* Sender);
+  // Hover of the seven tab buttons: an enabled one widens with its caption and its expanded
+  // shape (the left group to the right, the right group to the left), and collapses again.
+  void SBtnMouseIn(QObject* Sender);
+  void SBtnMouseOut(QObject* Sender);
+  // The keyword field took the focus: all its text is selected.
+  void SearchEditEnter(QObject* Sender);
+
+  // The contents refresh: every letter with titles enabled, the first of them opened.
+  void StartSearchBtnClick(QObject* Sender);
+  // Opens the letter of the letter button `Sender` unless it is already shown, and shows its
+  // first entry.
+  void BaseBtnNClick(QObject* Sender);
+  // Shows the entry of the selected contents item; scrolled to the top unless the click came
+  // from the list itself.
+  void ContentLstSelect(QObject* Sender);
+  void ContentLstMouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  // The owner drawing of one row of the four lists: the skin behind it, then the item's title,
+  // one point larger when selected, underlined when hot.
+  void ContentLstDrawItem(TGraphicControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+  void QueryResultsLstDrawItem(TGraphicControl* Control, int Index, TRect Rect,
+                               TOwnerDrawState State);
+  void SeeAlsoLstDrawItem(TGraphicControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+  void GoToLstDrawItem(TGraphicControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+
+  // Enter without Shift, Ctrl or Alt in the keyword field searches for the typed text.
+  void SearchEditKeyDown(QObject* Sender, int Key, Qt::KeyboardModifiers Shift);
+  // The query search: with `Sender` the keyword field, the typed text as one whole-word phrase
+  // and the best matching title shown; otherwise the field's text as a query (figure, mode
+  // switch) and the first result shown.
+  void StartQuerySearchBtnClick(QObject* Sender);
+  void QueryResultsLstSelect(QObject* Sender);
+  void QueryResultsLstMouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X,
+                              int Y);
+
+  // Shows `rec` (a copy from the store): its cross-references, its lines and its title, and
+  // records the title in the history. Nothing happens when it is already on screen; a record
+  // without key clears the display.
+  void DisplayRec(const TIDbRec& rec);
+  // Empties the entry display and its pop-ups and lets pending messages run. False when the
+  // window started closing meanwhile.
+  bool ClearRecDisplay();
+  // The width a display line may take: 0.9 of the entry text's width.
+  double WrapWidth() const;
+  // The entry text: each line drawn over a black copy of itself.
+  void iDbRecTextDrawItem(TGraphicControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+  // Opens or closes the cross-reference pop-up; the history pop-up closes.
+  void SeeAlsoBtnClick(QObject* Sender);
+  void SeeAlsoLstMouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  // Follows the selected cross-reference in contents mode; only its entry is recorded.
+  void SeeAlsoLstSelect(QObject* Sender);
+
+  // Opens the history pop-up with the selected title second from the top, or closes it.
+  void GoToBtnClick(QObject* Sender);
+  void GoToLstMouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  // Shows the selected history title again, as a cross-reference is followed.
+  void GoToLstSelect(QObject* Sender);
 
   // Anatomy: the body figure, pointing, turning and gender (MainAnatomy.cpp).
+
+  // Loads the picture of the current gender (GenderBtn down: male), screen-size class and
+  // BodyView into BodyImage, decoded at the display's depth; a missing or undecodable picture
+  // leaves the figure blank.
+  void LoadBodyFigure();
+  // The region under point (x, y) of the figure's reference frame in the current gender and
+  // view: answers its name, empty for none, and puts its query into SearchEdit or empties it.
+  QString LookUpFigureRegion(int x, int y);
+  // The pointer at (X, Y) in BodyImage: the region's name in HintPnl beside the pointer, shown
+  // only when there is one.
+  void BodyImageMouseMove(TGraphicControl* Sender, TShiftState Shift, int X, int Y);
+  // The pointer left BodyImage: HintPnl hides and keeps its text.
+  void BodyImageMouseLeave();
+  // RotateLeftBtn turns the figure one view on (15 wraps to 0), RotateRightBtn one view back
+  // (0 wraps to 15); any other sender only closes the pop-up panels.
+  void RotateBtnClick(TGraphicControl* Sender);
+  // Switches between the female and the male figure, keeping the view.
+  void GenderBtnClick(TGraphicControl* Sender);
 
   // Output: printing, the clipboard, online help and the about window (MainOutput.cpp). Each
   // acts on the entry on screen, the record of visible number RecFile->LastVisNo, and does
@@ -198,6 +288,18 @@ class TMainForm : public QWidget {
 
  private:
   void CreateComponents();
+  // Binds the navigation handlers to the controls' events (MainNavigation.cpp).
+  void ConnectNavigation();
+  // Follows the selected title of `list` (cross-references or history) in contents mode.
+  void FollowTitle(GTextControl* list, QObject* Sender);
+  // Records `title` in the history while recording is on.
+  void RecordTitle(const std::string& title);
+  // The backdrop of one row of `list`, copied from `background` behind it.
+  void DrawRowBackdrop(GTextControl* list, TBkControl* background, int Index, const TRect& Rect);
+  void DrawListItem(GTextControl* list, TBkControl* background, int Index, TRect Rect,
+                    TOwnerDrawState State);
+  // Hands the figure's and the figure buttons' events to the anatomy handlers.
+  void ConnectAnatomy();
   // Hands the output buttons' clicks to their handlers.
   void ConnectOutput();
   // Whether RecFile has a visible entry at LastVisNo.

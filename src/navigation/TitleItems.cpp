@@ -5,15 +5,11 @@
 #include "data/TextSearch.h"
 
 namespace halvena {
-namespace {
-
 std::string UpperAscii(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = AsciiUpper(c);
   return upper;
 }
-
-}  // namespace
 
 std::int32_t ItemNumber(std::string_view item) {
   const std::size_t bar = item.find('|');
@@ -41,6 +37,45 @@ int ChooseTypedResult(const std::vector<std::string>& items, std::string_view ty
     }
   }
   return 0;
+}
+
+int FindTitle(const std::vector<std::string>& items, std::string_view upperTitle) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (UpperAscii(ItemText(items[i])) == upperTitle) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+char LetterToOpen(std::string_view firstItem, std::string_view upperTitle) {
+  if (upperTitle.empty()) return '\0';
+  const char first = upperTitle.front();
+  if (first < 'A' || first > 'Z') return '\0';
+  const std::string_view shown = ItemText(firstItem);
+  if (!firstItem.empty() && !shown.empty() && shown.front() == first) return '\0';
+  return first;
+}
+
+std::string ModeQueryText(std::string_view field) {
+  const std::size_t start = field.find_first_not_of(' ');
+  if (start == std::string_view::npos) return {};
+  std::string query(field.substr(start));
+  if (query.front() != '+' && query.front() != '-' && query.front() != '%') query.insert(0, 1, '+');
+  return query;
+}
+
+std::string ContentCountText(char letter, int count) {
+  std::string text = "Gevonden onder \"";
+  text += letter;
+  text += "\": " + std::to_string(count);
+  return text;
+}
+
+std::string ResultCountText(bool anatomy, std::string_view organ, int count) {
+  if (!anatomy) return "Gevonden: " + std::to_string(count);
+  std::string text = "Gevonden onder \"";
+  text += organ;
+  text += "\": " + std::to_string(count);
+  return text;
 }
 
 std::string TypedSearchQuery(std::string_view typed) {

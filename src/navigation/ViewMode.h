@@ -8,4 +8,9 @@ namespace halvena {
 
 enum class TViewMode : std::uint8_t { vmContents = 1, vmAnatomy = 2, vmSearch = 4 };
 
+// Whether `mode` has the bit of `bit`; the mode is always tested bit by bit.
+constexpr bool HasMode(TViewMode mode, TViewMode bit) {
+  return (static_cast<std::uint8_t>(mode) & static_cast<std::uint8_t>(bit)) != 0;
+}
+
 }  // namespace halvena

@@ -30,5 +30,43 @@ TEST(TitleItems, ChoiceOfTheTypedResult) {
   EXPECT_EQ(ChooseTypedResult({}, "hart"), -1);
 }
 
+TEST(TitleItems, LookupOfAFollowedTitle) {
+  const std::vector<std::string> items = {"4|aorta", "5|Aorta", "6|Arm"};
+  EXPECT_EQ(FindTitle(items, "AORTA"), 0);
+  EXPECT_EQ(FindTitle(items, "ARM"), 2);
+  EXPECT_EQ(FindTitle(items, "BEEN"), -1);
+  EXPECT_EQ(UpperAscii("h\xe9t {x}"), "H\xe9T {X}");
+}
+
+TEST(TitleItems, LetterToOpenForAFollowedTitle) {
+  EXPECT_EQ(LetterToOpen("", "HART"), 'H');         // empty list
+  EXPECT_EQ(LetterToOpen("3|Aorta", "HART"), 'H');  // another letter shown
+  EXPECT_EQ(LetterToOpen("7|Hals", "HART"), '\0');  // already shown
+  // The first title compares byte for byte: a lower-case first title opens the letter again.
+  EXPECT_EQ(LetterToOpen("7|hals", "HART"), 'H');
+  EXPECT_EQ(LetterToOpen("7|", "HART"), 'H');
+  // Titles outside "A" to "Z" open no letter.
+  EXPECT_EQ(LetterToOpen("3|Aorta", "\xc9TAGE"), '\0');
+  EXPECT_EQ(LetterToOpen("3|Aorta", "3D"), '\0');
+  EXPECT_EQ(LetterToOpen("3|Aorta", ""), '\0');
+}
+
+TEST(TitleItems, ModeQueryGetsARequiredOperator) {
+  EXPECT_EQ(ModeQueryText(""), "");
+  EXPECT_EQ(ModeQueryText("   "), "");
+  EXPECT_EQ(ModeQueryText("  hart"), "+hart");
+  EXPECT_EQ(ModeQueryText("+hart%long"), "+hart%long");
+  EXPECT_EQ(ModeQueryText(" -ziekte"), "-ziekte");
+  EXPECT_EQ(ModeQueryText("%long"), "%long");
+  EXPECT_EQ(ModeQueryText("\"hart\""), "+\"hart\"");
+}
+
+TEST(TitleItems, CountTexts) {
+  EXPECT_EQ(ContentCountText('A', 312), "Gevonden onder \"A\": 312");
+  EXPECT_EQ(ResultCountText(false, "Hart", 4), "Gevonden: 4");
+  EXPECT_EQ(ResultCountText(true, "Hart", 4), "Gevonden onder \"Hart\": 4");
+  EXPECT_EQ(ResultCountText(true, "", 0), "Gevonden onder \"\": 0");
+}
+
 }  // namespace
 }  // namespace halvena

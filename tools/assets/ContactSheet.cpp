@@ -45,8 +45,8 @@ void ShadowedText(QPainter& painter, const QRect& rect, int flags, const QString
 void Tab(QPainter& painter, const TScreenClass& screenClass, const QRect& designRect,
          TTabGroup group, bool expanded, const QString& caption) {
   const QRect full = screenClass.Zoom(designRect);
-  int width = RoundEven(full.width() * 65.0 / 139);
-  if (expanded) width = RoundEven(width * 139.0 / 65);
+  int width = RoundEven(full.width() * layout::kTabCollapseFactor);
+  if (expanded) width = RoundEven(width * layout::kTabExpandFactor);
   const int left = group == TTabGroup::Left ? full.left() : full.left() + full.width() - width;
   const QRect button(left, full.top(), width, full.height());
   const QImage glyph = TabGlyph(screenClass, group, expanded);
@@ -211,7 +211,8 @@ QImage WindowSheet(const TScreenClass& screenClass) {
       const QImage glyph = TabGlyph(screenClass, group, down);
       int x = gap;
       for (const bool expanded : {false, true}) {
-        const int width = expanded ? tab.width() : RoundEven(tab.width() * 65.0 / 139);
+        const int width =
+            expanded ? tab.width() : RoundEven(tab.width() * layout::kTabCollapseFactor);
         QRegion shape = TabRegion(group, expanded, tab) & QRegion(0, 0, width, tab.height());
         painter.save();
         painter.setClipRegion(shape.translated(x, y));

@@ -224,8 +224,9 @@ QImage TabGlyph(const TScreenClass& screenClass, TTabGroup group, bool down) {
   // The jewel in the knob: the knob is the same for both shapes of a left-group tab; a
   // right-group tab has it at the end of its collapsed shape while up and at the end of its
   // expanded shape while down.
-  const double knob = 8.5 / 139 * w;
-  const double x = group == TTabGroup::Left ? knob : (down ? w : 65.0 / 139 * w) - knob;
+  const double knob = 8.5 / layout::kTabWidth * w;
+  const double x =
+      group == TTabGroup::Left ? knob : (down ? w : layout::kTabCollapseFactor * w) - knob;
   const QPointF centre(x, 7.5 / 17 * h);
   const double radius = 3.4 / 17 * h;
   if (down) {

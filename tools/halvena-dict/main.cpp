@@ -1,5 +1,6 @@
 // halvena-dict: builds, dumps and queries Halvena's dictionary file with the program's own
-// loader and record store.
+// loader and record store, and looks up the regions of the anatomy query files.
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "anatomy/QueryFiles.h"
 #include "base/CodePage.h"
 #include "data/IDbRecs.h"
 #include "data/RecWriter.h"
@@ -30,6 +32,7 @@ const char kUsage[] =
     "       halvena-dict filter [--scope S] FILE QUERY\n"
     "       halvena-dict search FILE TEXT\n"
     "       halvena-dict contents FILE [LETTER]\n"
+    "       halvena-dict region FILE VIEW X Y   (FILE: d/qf.dat or d/qm.dat, VIEW 0 to 15)\n"
     "Options come before FILE; -- ends them.\n";
 
 struct TUsageError {};
@@ -255,6 +258,43 @@ int Contents(int argc, char** argv) {
   return status;
 }
 
+// A whole decimal integer argument; a usage error otherwise.
+int IntegerArg(const std::string& text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    throw TUsageError{};
+  }
+  return value;
+}
+
+// region FILE VIEW X Y: the name and the query of the region under point (X, Y) of the figure's
+// reference frame in view VIEW of the anatomy query file FILE, one line each, as the program
+// finds them; an empty line where there is none.
+int Region(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {});
+  if (args.operands.size() != 4) throw TUsageError{};
+  const std::string& path = args.operands[0];
+  const int view = IntegerArg(args.operands[1]);
+  const int x = IntegerArg(args.operands[2]);
+  const int y = IntegerArg(args.operands[3]);
+  if (view < 0 || view > 15) throw TUsageError{};
+  // The program takes a missing or unreadable file for one without regions; the tool says so.
+  std::error_code ec;
+  const bool regular = fs::is_regular_file(path, ec);
+  const std::uintmax_t size = regular ? fs::file_size(path, ec) : 0;
+  if (!regular || ec || !std::ifstream(path, std::ios::binary)) {
+    throw TToolError{path + ": cannot read the file"};
+  }
+  if (size > kMaxQueryFileBytes) {
+    throw TToolError{path + ": larger than " + std::to_string(kMaxQueryFileBytes) + " bytes"};
+  }
+  const std::vector<std::string> lines = ReadQueryLines(path);
+  const TRegionHit hit = LookUpRegion(lines, view, x, y);
+  std::cout << Cp1252ToUtf8(hit.Name) << "\n" << Cp1252ToUtf8(hit.Query) << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -267,6 +307,7 @@ int main(int argc, char** argv) {
     if (command == "filter") return Filter(argc, argv);
     if (command == "search") return Search(argc, argv);
     if (command == "contents") return Contents(argc, argv);
+    if (command == "region") return Region(argc, argv);
     throw TUsageError{};
   } catch (const TUsageError&) {
     std::cerr << kUsage;
