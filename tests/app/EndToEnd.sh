@@ -193,8 +193,10 @@ output_checks() {
   printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s"\n' "$log" >"$bin/xdg-open"
   chmod +x "$bin/xdg-open"
 
-  click_at() {  # click_at X Y, in the main window
-    xdotool mousemove --window "$id" "$1" "$2" click 1
+  click_at() {  # click_at X Y, in the main window: points at the button first, as a hand does
+    xdotool mousemove --window "$id" "$1" "$2"
+    sleep 0.3
+    xdotool click 1
     sleep 0.5
   }
   about_windows() {
