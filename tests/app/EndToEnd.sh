@@ -32,7 +32,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-check() {  # check NAME CONDITION...
+check() {  # check NAME CONDITION...: counts and prints the result; fails when CONDITION fails
   local name=$1
   shift
   if "$@"; then
@@ -41,6 +41,7 @@ check() {  # check NAME CONDITION...
   else
     failed=$((failed + 1))
     echo "FAIL $name"
+    return 1
   fi
 }
 
@@ -294,8 +295,10 @@ output_checks() {
   printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s"\n' "$log" >"$bin/xdg-open"
   chmod +x "$bin/xdg-open"
 
-  click_at() {  # click_at X Y, in the main window
-    xdotool mousemove --window "$id" "$1" "$2" click 1
+  click_at() {  # click_at X Y, in the main window: points at the button first, as a hand does
+    xdotool mousemove --window "$id" "$1" "$2"
+    sleep 0.3
+    xdotool click 1
     sleep 0.5
   }
   about_windows() {
@@ -310,10 +313,10 @@ output_checks() {
   }
 
   start_screen 1024x768
-  PATH=$bin:$PATH "$program" >/dev/null 2>&1 &
+  PATH=$bin:$PATH "$program" >"$work/output.log" 2>&1 &
   pid=$!
   pids+=("$pid")
-  check "output: the window appears" wait_windows 1
+  check "output: the window appears" wait_windows 1 || tail -n 20 "$work/output.log"
   id=$(main_windows | head -n1)
   sleep 1
 
@@ -338,7 +341,7 @@ output_checks() {
   check "the main window is gone during the farewell" wait_windows 0
   status=
   check "the program ends after the farewell" wait_exit "$pid"
-  check "the program ends with code 0" test "$status" = 0
+  check "the program ends with code 0" test "$status" = 0 || tail -n 20 "$work/output.log"
 
   start_screen 1024x768
   PATH=$bin:$PATH "$program" >/dev/null 2>&1 &
