@@ -14,9 +14,11 @@
 
 #include "anatomy/QueryFiles.h"
 #include "app/Intro.h"
-#include "app/ScreenClass.h"
 #include "app/TabRegions.h"
 #include "base/ProgramFolder.h"
+#include "layout/Design.h"
+#include "layout/Files.h"
+#include "layout/ScreenClass.h"
 #include "platform/Application.h"
 #include "platform/Display.h"
 #include "platform/Resources.h"
@@ -84,9 +86,10 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
 
   SetHourglass(true);
   ScreenClass = 0;
-  resize(kDesignWidth, kDesignHeight);
+  resize(layout::kDesignSize);
   if (StartOptions & soAdaptToScreen) {
-    const std::optional<TScreenChoice> choice = ChooseScreenClass(display.Width, display.Height);
+    const std::optional<layout::TScreenChoice> choice =
+        layout::ChooseScreenClass(display.Width, display.Height);
     if (!choice) {
       FScreenTooSmall = true;
       SetHourglass(false);
@@ -96,12 +99,12 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
     if (ScreenClass != 0) {
       ZoomControls(this, choice->M, choice->D);
       QFont font = this->font();
-      font.setPixelSize(-ZoomFontHeight(-font.pixelSize(), choice->M, choice->D));
+      font.setPixelSize(-layout::ZoomFontHeight(-font.pixelSize(), choice->M, choice->D));
       setFont(font);
       for (GTextControl* list : {iDbRecText, ContentLst, QueryResultsLst, GoToLst, SeeAlsoLst}) {
-        list->SetItemHeight(ZoomRowHeight(list->ItemHeight(), ScreenClass));
+        list->SetItemHeight(layout::ZoomRowHeight(list->ItemHeight(), ScreenClass));
       }
-      resize(WindowSizeOf(ScreenClass));
+      resize(layout::WindowSizeOf(ScreenClass));
     }
   }
 
@@ -144,13 +147,13 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   CurrentRecId = 0;
   RecFile = std::make_unique<TIDbRecFile>();
   TProgressGauge* gauge = IntroActive && IntroForm != nullptr ? IntroForm->Gauge : nullptr;
-  RecFile->LoadFromFile(ResolveProgramPath("D\\IDbRecs.dat"), gauge);
+  RecFile->LoadFromFile(ResolveProgramPath(layout::kDictionaryPath), gauge);
 
   FemaleQueryLines = std::make_unique<TStringList>();
-  const std::string female = ResolveProgramPath("d\\qf.dat");
+  const std::string female = ResolveProgramPath(layout::kFemaleQueryPath);
   if (std::filesystem::exists(female)) FemaleQueryLines->Assign(ReadQueryLines(female));
   MaleQueryLines = std::make_unique<TStringList>();
-  const std::string male = ResolveProgramPath("d\\qm.dat");
+  const std::string male = ResolveProgramPath(layout::kMaleQueryPath);
   if (std::filesystem::exists(male)) MaleQueryLines->Assign(ReadQueryLines(male));
 
   SetHourglass(false);
@@ -169,7 +172,8 @@ TMainForm::~TMainForm() {
 
 bool TMainForm::ReadSkin(const std::string& stem, TPicture& target) {
   anImage.SetImageName(QString());
-  const QString path = QFile::decodeName(ResolveProgramPath(SkinPath(stem, ScreenClass)).c_str());
+  const QString path =
+      QFile::decodeName(ResolveProgramPath(layout::SkinPath(stem, ScreenClass)).c_str());
   if (QFileInfo(path).isFile()) anImage.SetImageName(path);
   const bool loaded = !anImage.Picture().isNull();
   if (loaded) target.SetBitmap(anImage.Picture());

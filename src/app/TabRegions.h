@@ -1,29 +1,25 @@
-// The window shapes of the main window's tab buttons and pop-up panels, built from ellipses and
-// rectangles the way the window system builds regions: a box covers its left and top edge but
-// not its right and bottom edge. Plain functions without state.
+// The window shapes of the main window's tab buttons and pop-up panels as regions, built from
+// the design's shape boxes the way the window system builds regions: a box covers its left and
+// top edge but not its right and bottom edge. Plain functions without state.
 #pragma once
 
 #include <QRect>
 #include <QRegion>
 
+#include "layout/TabShapes.h"
+
 namespace halvena {
 
-// The four tab-button shapes: expanded and collapsed, for the left group (knob at the left
-// end) and the right group (knob at the right end).
-enum class TTabRegion { ModeBtnHotRgn, ModeBtnRgn, ToolBtnHotRgn, ToolBtnRgn };
+using layout::TTabRegion;
 
-// The shape `kind` for a tab button whose full (expanded) size is `width` × `height`: the union
-// of two ellipses, two rectangles and one more ellipse whose boxes are fractions of the full
-// size, each coordinate rounded to the nearest integer (halves to even).
+// The shape `kind` for a tab button whose full (expanded) size is `width` × `height`.
 QRegion BuildTabRegion(TTabRegion kind, int width, int height);
 
 // A rectangle with rounded corners from (left, top) to (right, bottom), the corners cut by an
 // ellipse of `ellipseWidth` × `ellipseHeight`.
 QRegion RoundRectRegion(const QRect& box, int ellipseWidth, int ellipseHeight);
 
-// The shape of a pop-up panel of `width` × `height`: a rounded rectangle from (4, 4) to
-// (width − 3, height − 3) whose corner ellipse is a quarter of the width and of the height,
-// rounded.
+// The shape of a pop-up panel of `width` × `height`.
 QRegion PanelRegion(int width, int height);
 
 }  // namespace halvena

@@ -8,16 +8,11 @@
 #include <cstdlib>
 
 #include "controls/Picture.h"
+#include "layout/ScreenClass.h"
 
 namespace halvena {
 
 namespace {
-
-// a × b ÷ c rounded to the nearest integer, halves away from zero.
-int MulDiv(int a, int b, int c) {
-  const double exact = static_cast<double>(a) * b / c;
-  return static_cast<int>(std::lround(exact));
-}
 
 QPainter::CompositionMode PenModeComposition(TPenMode mode) {
   switch (mode) {
@@ -150,11 +145,11 @@ void TFont::SetHeight(int height) {
 }
 
 int TFont::Size() const {
-  return -MulDiv(FHeight, 72, kPixelsPerInch);
+  return -layout::MulDiv(FHeight, 72, kPixelsPerInch);
 }
 
 void TFont::SetSize(int points) {
-  SetHeight(-MulDiv(points, kPixelsPerInch, 72));
+  SetHeight(-layout::MulDiv(points, kPixelsPerInch, 72));
 }
 
 void TFont::SetStyle(unsigned style) {

@@ -13,7 +13,7 @@ TEST(SkinLayout, ClassesHaveTheirSuffixesAndWindowSizes) {
   EXPECT_EQ(classes[1].Suffix, "8x6");
   EXPECT_EQ(classes[2].Suffix, "10x7");
   for (const TScreenClass& screenClass : classes) {
-    EXPECT_EQ(screenClass.Zoom(QRect(QPoint(0, 0), layout::kWindow)).size(), screenClass.Window)
+    EXPECT_EQ(screenClass.Zoom(QRect(QPoint(0, 0), layout::kDesignSize)).size(), screenClass.Window)
         << screenClass.Suffix.toStdString();
   }
 }

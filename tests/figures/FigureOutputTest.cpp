@@ -97,7 +97,7 @@ class FigureOutput : public ::testing::TestWithParam<TGender> {
 TEST_P(FigureOutput, PicturesAreBmpFilesOfTheFigureControlsSize) {
   const QSize sizes[kScreenClassCount] = {{74, 215}, {93, 268}, {119, 344}};
   for (int c = 0; c < kScreenClassCount; ++c) {
-    ASSERT_EQ(FigureSize(c), sizes[c]) << ClassSuffix(c);
+    ASSERT_EQ(FigureSize(c), sizes[c]) << "class " << c;
     for (int view = 0; view < kViewCount; ++view) {
       const QString path = FigurePath(kFolder, GetParam(), c, view);
       QImageReader reader(path);

@@ -45,8 +45,8 @@ void ShadowedText(QPainter& painter, const QRect& rect, int flags, const QString
 void Tab(QPainter& painter, const TScreenClass& screenClass, const QRect& designRect,
          TTabGroup group, bool expanded, const QString& caption) {
   const QRect full = screenClass.Zoom(designRect);
-  int width = RoundEven(full.width() * 65.0 / 139);
-  if (expanded) width = RoundEven(width * 139.0 / 65);
+  int width = RoundEven(full.width() * layout::kTabCollapseFactor);
+  if (expanded) width = RoundEven(width * layout::kTabExpandFactor);
   const int left = group == TTabGroup::Left ? full.left() : full.left() + full.width() - width;
   const QRect button(left, full.top(), width, full.height());
   const QImage glyph = TabGlyph(screenClass, group, expanded);
@@ -100,8 +100,8 @@ void Window(QPainter& painter, const TScreenClass& screenClass) {
                QStringLiteral("Halvena 2.0 release 3"), kText);
   const QStringList titleButtons = {QStringLiteral("i"), QStringLiteral("?"), QStringLiteral("-"),
                                     QStringLiteral("X")};
-  const QList<QRect> titlePlaces = {layout::kInfoBtn, layout::kHelpBtn,
-                                    layout::kHelpBtn.translated(20, 0), layout::kQuitBtn};
+  const QList<QRect> titlePlaces = {layout::kInfoBtn, layout::kHelpBtn, layout::kMinimizeBtn,
+                                    layout::kQuitBtn};
   painter.setFont(Arial(11, scale, true));
   for (int i = 0; i < titleButtons.size(); ++i) {
     const QRectF face(zoom(titlePlaces[i]));
@@ -127,19 +127,11 @@ void Window(QPainter& painter, const TScreenClass& screenClass) {
        11, 3);
 
   painter.setFont(Arial(11, scale, true));
-  for (int row = 0; row < 3; ++row) {
-    const int count = row == 1 ? 8 : 9;
-    for (int i = 0; i < count; ++i) {
-      const int letter = row * 9 - (row == 2 ? 1 : 0) + i;
-      const int designLeft = row == 1 ? layout::kLetterMiddleLefts[static_cast<std::size_t>(i)]
-                                      : layout::kLetterLefts[static_cast<std::size_t>(i)];
-      const QRect place =
-          zoom(QRect(designLeft, layout::kLetterRowTops[static_cast<std::size_t>(row)],
-                     layout::kLetterWidth, layout::kLetterHeight));
-      painter.setPen(letter == 23 || letter == 16 ? QColor(128, 128, 128) : kText);
-      painter.drawText(place.translated(RoundEven(0.25 * place.width()), 0),
-                       Qt::AlignLeft | Qt::AlignTop, QString(QChar('A' + letter)));
-    }
+  for (int letter = 0; letter < 26; ++letter) {
+    const QRect place = zoom(layout::LetterButtonRect(letter));
+    painter.setPen(letter == 23 || letter == 16 ? QColor(128, 128, 128) : kText);
+    painter.drawText(place.translated(RoundEven(0.25 * place.width()), 0),
+                     Qt::AlignLeft | Qt::AlignTop, QString(QChar('A' + letter)));
   }
   ShadowedText(painter, zoom(layout::kContentLstLbl), Qt::AlignCenter,
                QStringLiteral("Gevonden onder A: 42"), kText);
@@ -219,7 +211,8 @@ QImage WindowSheet(const TScreenClass& screenClass) {
       const QImage glyph = TabGlyph(screenClass, group, down);
       int x = gap;
       for (const bool expanded : {false, true}) {
-        const int width = expanded ? tab.width() : RoundEven(tab.width() * 65.0 / 139);
+        const int width =
+            expanded ? tab.width() : RoundEven(tab.width() * layout::kTabCollapseFactor);
         QRegion shape = TabRegion(group, expanded, tab) & QRegion(0, 0, width, tab.height());
         painter.save();
         painter.setClipRegion(shape.translated(x, y));

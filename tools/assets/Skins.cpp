@@ -6,21 +6,22 @@
 #include <QRadialGradient>
 
 #include "assets/Shading.h"
+#include "layout/Files.h"
+#include "layout/ScreenClass.h"
 
 namespace halvena::assets {
 namespace {
 
 using namespace colors;
 
-// The frames of the window at design size: the two wells, the bands at their tops, the tool
-// band at the bottom of the entry well, the title strip and the footer.
-constexpr QRect kLeftWell(34, 62, 216, 370);
-constexpr QRect kRightWell(298, 62, 300, 370);
-constexpr int kLeftHeaderBottom = 128;
-constexpr int kRightHeaderBottom = 110;
-constexpr int kRightToolsTop = 386;
-constexpr int kTitleBottom = 26;
-constexpr int kFooterTop = 446;
+using layout::kFooterTop;
+using layout::kLeftHeaderBottom;
+using layout::kLeftWell;
+using layout::kRightHeaderBottom;
+using layout::kRightToolsTop;
+using layout::kRightWell;
+using layout::kTitleBottom;
+
 constexpr int kWellRadius = 9;
 constexpr int kRimWidth = 5;
 
@@ -223,8 +224,9 @@ QImage TabGlyph(const TScreenClass& screenClass, TTabGroup group, bool down) {
   // The jewel in the knob: the knob is the same for both shapes of a left-group tab; a
   // right-group tab has it at the end of its collapsed shape while up and at the end of its
   // expanded shape while down.
-  const double knob = 8.5 / 139 * w;
-  const double x = group == TTabGroup::Left ? knob : (down ? w : 65.0 / 139 * w) - knob;
+  const double knob = 8.5 / layout::kTabWidth * w;
+  const double x =
+      group == TTabGroup::Left ? knob : (down ? w : layout::kTabCollapseFactor * w) - knob;
   const QPointF centre(x, 7.5 / 17 * h);
   const double radius = 3.4 / 17 * h;
   if (down) {
@@ -253,18 +255,18 @@ QImage TabGlyph(const TScreenClass& screenClass, TTabGroup group, bool down) {
 
 std::vector<TSkinFile> SkinFiles() {
   std::vector<TSkinFile> files;
-  for (const TScreenClass& screenClass : ScreenClasses()) {
-    const QString& suffix = screenClass.Suffix;
-    files.push_back({QStringLiteral("bk") + suffix, WindowSkin(screenClass)});
-    files.push_back({QStringLiteral("lpbk") + suffix, PanelSkin(screenClass, true)});
-    files.push_back({QStringLiteral("rpbk") + suffix, PanelSkin(screenClass, false)});
-    files.push_back(
-        {QStringLiteral("bil") + suffix, TabGlyph(screenClass, TTabGroup::Left, false)});
-    files.push_back({QStringLiteral("bol") + suffix, TabGlyph(screenClass, TTabGroup::Left, true)});
-    files.push_back(
-        {QStringLiteral("bir") + suffix, TabGlyph(screenClass, TTabGroup::Right, false)});
-    files.push_back(
-        {QStringLiteral("bor") + suffix, TabGlyph(screenClass, TTabGroup::Right, true)});
+  for (std::uint8_t c = 0; c < layout::kScreenClassCount; ++c) {
+    const TScreenClass& screenClass = ScreenClasses()[c];
+    const auto name = [c](std::string_view stem) {
+      return QString::fromStdString(layout::PortablePath(layout::SkinPath(stem, c)));
+    };
+    files.push_back({name("bk"), WindowSkin(screenClass)});
+    files.push_back({name("lpbk"), PanelSkin(screenClass, true)});
+    files.push_back({name("rpbk"), PanelSkin(screenClass, false)});
+    files.push_back({name("bil"), TabGlyph(screenClass, TTabGroup::Left, false)});
+    files.push_back({name("bol"), TabGlyph(screenClass, TTabGroup::Left, true)});
+    files.push_back({name("bir"), TabGlyph(screenClass, TTabGroup::Right, false)});
+    files.push_back({name("bor"), TabGlyph(screenClass, TTabGroup::Right, true)});
   }
   return files;
 }

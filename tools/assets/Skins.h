@@ -26,7 +26,7 @@ QImage PanelSkin(const TScreenClass& screenClass, bool left);
 // bar (an expanded tab) on which the light caption reads, with a lit jewel in the knob.
 QImage TabGlyph(const TScreenClass& screenClass, TTabGroup group, bool down);
 
-// A skin file: its name under I/B/ (stem and class suffix) and its picture.
+// A skin file: its path in the program folder (I/B/, stem and class suffix) and its picture.
 struct TSkinFile {
   QString Name;
   QImage Picture;

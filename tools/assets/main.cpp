@@ -19,10 +19,12 @@
 #include "assets/ResourceSet.h"
 #include "assets/ScrollBar.h"
 #include "assets/Skins.h"
+#include "layout/Files.h"
 
 namespace {
 
 using namespace halvena::assets;
+namespace layout = halvena::layout;
 
 // The intro and about pictures as 8-bit bitmaps: "<name>" with colours chosen for the picture,
 // "<name>256" with the 256-colour palette of the program, so that nothing shifts on a display
@@ -63,12 +65,16 @@ bool WriteResources(TResourceSet& set) {
 
 bool WriteSkins(TPictureFolder& folder) {
   for (const TSkinFile& file : SkinFiles()) {
-    if (!folder.AddBmp(QStringLiteral("I/B/") + file.Name, file.Picture)) return false;
+    if (!folder.AddBmp(file.Name, file.Picture)) return false;
   }
-  return folder.AddBmp(QStringLiteral("I/butup.bmp"), DialogButton(TDialogButtonLook::Up)) &&
-         folder.AddBmp(QStringLiteral("I/butdown.bmp"), DialogButton(TDialogButtonLook::Down)) &&
-         folder.AddBmp(QStringLiteral("I/butdisabled.bmp"),
-                       DialogButton(TDialogButtonLook::Disabled));
+  const TDialogButtonLook looks[] = {TDialogButtonLook::Up, TDialogButtonLook::Down,
+                                     TDialogButtonLook::Disabled};
+  for (std::size_t i = 0; i < std::size(looks); ++i) {
+    const QString path =
+        QString::fromStdString(layout::PortablePath(layout::kDialogButtonPaths[i]));
+    if (!folder.AddBmp(path, DialogButton(looks[i]))) return false;
+  }
+  return true;
 }
 
 bool WriteSheets(TPictureFolder& folder) {

@@ -18,6 +18,8 @@
 #include "controls/Gauges.h"
 #include "controls/ProImg.h"
 #include "imaging/PMultiImage.h"
+#include "layout/Design.h"
+#include "layout/Files.h"
 #include "platform/Display.h"
 #include "platform/Resources.h"
 
@@ -53,7 +55,7 @@ QImage Glyph(QColor colour) {
 
 // A picture file of the program folder, loaded the way the program loads its pictures; a null
 // image when the file is not there.
-QImage ProgramPicture(const char* windowsPath) {
+QImage ProgramPicture(const std::string& windowsPath) {
   const std::string path = ResolveProgramPath(windowsPath);
   if (!std::filesystem::exists(path)) return {};
   TPMultiImage loader;
@@ -222,7 +224,7 @@ void AddImage(QWidget* window) {
   image->setGeometry(10, 352, 240, 240);
   image->Background().Brush().SetColor(QColor(235, 240, 236));
   TPicture figure;
-  figure.SetBitmap(ProgramPicture("i\\b\\f10x7\\f10x7_01"));
+  figure.SetBitmap(ProgramPicture(layout::FigurePath(false, 2, 1)));
   image->SetImage(figure);
   image->SetText(QStringLiteral("Vrouw, vooraanzicht"));
 }
@@ -245,7 +247,7 @@ void AddGauges(QWidget* window) {
     x += 135;
   }
   auto* search = new TGauge(window);
-  search->setGeometry(280, 470, 58, 17);
+  search->setGeometry(QRect(QPoint(280, 470), layout::kSearchGauge.size()));
   search->SetBorderStyle(TBorderStyle::bsNone);
   search->SetShowText(false);
   search->SetForeColor(QColor(60, 90, 70));
@@ -259,26 +261,27 @@ void AddGauges(QWidget* window) {
 void AddTabs(QWidget* window) {
   Heading(window, QStringLiteral("Tabknoppen met de skin van het programma (6x4)"), 280, 510);
   const struct {
-    const char* glyph;
+    const char* stem;
     const char* caption;
     bool down;
     double captionX;
-  } tabs[] = {{"I\\B\\bil6x4", "", false, 0},
-              {"I\\B\\bol6x4", "Trefwoorden", true, 0.31},
-              {"I\\B\\bir6x4", "", false, 0},
-              {"I\\B\\bor6x4", "Afdrukken", true, 0.2}};
+  } tabs[] = {{"bil", "", false, 0},
+              {"bol", "Trefwoorden", true, 0.31},
+              {"bir", "", false, 0},
+              {"bor", "Afdrukken", true, 0.2}};
   int y = 534;
   for (const auto& tab : tabs) {
+    const std::string glyph = layout::SkinPath(tab.stem, 0);
     auto* button = new TBaseBtn(window);
-    button->setGeometry(280, y, 139, 17);
+    button->setGeometry(QRect(QPoint(280, y), layout::kGoToBtn.size()));
     button->SetCaption(QString::fromUtf8(tab.caption));
     button->SetCaptionXOffset(tab.captionX);
     button->SetFaceVisible(false);
     button->Font().SetColor(kSkinText);
     button->Font().SetStyle(fsBold);
     TPicture up, down;
-    up.SetBitmap(ProgramPicture(tab.glyph));
-    down.SetBitmap(ProgramPicture(tab.glyph));
+    up.SetBitmap(ProgramPicture(glyph));
+    down.SetBitmap(ProgramPicture(glyph));
     button->SetGlyphUp(up);
     button->SetGlyphDown(down);
     button->SetButtonIsDown(tab.down);

@@ -1,28 +1,26 @@
-// Names and sizes of the figure pictures in the program folder: for each gender and screen-size
-// class a folder I/B/<g><class>/ holding the views <g><class>_00 ... _15, BMP files without an
-// extension, each the size of the body figure's control in that class. Plain functions.
+// Names and sizes of the figure pictures and anatomy query files in the program folder, as the
+// design's layout names them: the views <g><class>_00 ... _15 of each gender and screen-size
+// class, BMP files without an extension, each the size of the body figure's control in that
+// class. Plain functions.
 #pragma once
 
 #include <QSize>
 #include <QString>
 
 #include "assets/figures/BodyModel.h"
+#include "layout/ScreenClass.h"
 
 namespace halvena::figures {
 
-constexpr int kScreenClassCount = 3;
+using layout::kScreenClassCount;
 
-// The skin-name suffix of a screen-size class: "6x4", "8x6", "10x7".
-const char* ClassSuffix(int screenClass);
-
-// The size of the figure's control in a class: the 640 x 480 design zoomed edge by edge, halves
-// rounded away from zero.
+// The size of the figure's control in a class: its design place zoomed edge by edge.
 QSize FigureSize(int screenClass);
 
 // The picture of one view, under the program folder `folder`.
 QString FigurePath(const QString& folder, TGender gender, int screenClass, int view);
 
-// The anatomy query file of a gender, D/qf.dat or D/qm.dat, under `folder`.
+// The anatomy query file of a gender under `folder`.
 QString QueryFilePath(const QString& folder, TGender gender);
 
 }  // namespace halvena::figures

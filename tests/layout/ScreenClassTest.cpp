@@ -1,8 +1,10 @@
-#include "app/ScreenClass.h"
+#include "layout/ScreenClass.h"
 
 #include <gtest/gtest.h>
 
-namespace halvena {
+#include "layout/Files.h"
+
+namespace halvena::layout {
 namespace {
 
 struct TScreenCase {
@@ -65,10 +67,13 @@ TEST(ScreenClassNames, SkinPathsCarryTheClassSuffix) {
   EXPECT_EQ(SkinPath("bk", 0), "I\\B\\bk6x4");
   EXPECT_EQ(SkinPath("lpbk", 1), "I\\B\\lpbk8x6");
   EXPECT_EQ(SkinPath("bor", 2), "I\\B\\bor10x7");
+  EXPECT_EQ(FigurePath(true, 0, 3), "I\\B\\m6x4\\m6x4_03");
+  EXPECT_EQ(FigurePath(false, 2, 15), "I\\B\\f10x7\\f10x7_15");
+  EXPECT_EQ(PortablePath("I\\B\\f8x6\\f8x6_00"), "I/B/f8x6/f8x6_00");
   EXPECT_EQ(WindowSizeOf(0), QSize(640, 480));
   EXPECT_EQ(WindowSizeOf(1), QSize(800, 600));
   EXPECT_EQ(WindowSizeOf(2), QSize(1024, 768));
 }
 
 }  // namespace
-}  // namespace halvena
+}  // namespace halvena::layout

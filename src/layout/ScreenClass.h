@@ -1,19 +1,17 @@
 // The screen-size classes of the main window and the arithmetic of zooming its design to a
-// class: which class a screen gets, how edges, font sizes and list row heights grow, and the
-// skin-file names of a class. Plain functions without state.
+// class: which class a screen gets, how edges, font sizes and list row heights grow. This is the
+// one MulDiv of the program and its generators. Plain functions; safe from any thread.
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
 
-namespace halvena {
+namespace halvena::layout {
 
-// The window is designed for 640 × 480 pixels.
-constexpr int kDesignWidth = 640;
-constexpr int kDesignHeight = 480;
+// The number of screen-size classes: 0, 1 and 2.
+constexpr int kScreenClassCount = 3;
 
 // a × b ÷ c rounded to the nearest integer, halves away from zero.
 int MulDiv(int a, int b, int c);
@@ -34,6 +32,10 @@ std::optional<TScreenChoice> ChooseScreenClass(int width, int height);
 // The window size of a class: 640 × 480, 800 × 600 or 1024 × 768.
 QSize WindowSizeOf(std::uint8_t screenClass);
 
+// The zoom of the design in a class as the window gets it when the class is chosen by the
+// screen's height (1/1, 600/480, 768/480); chosen by width the factor is the same.
+TScreenChoice DesignZoom(std::uint8_t screenClass);
+
 // A control's bounds zoomed by M/D: each edge multiplied with MulDiv, so the size is the
 // difference of the rounded edges.
 QRect ZoomBounds(const QRect& bounds, int m, int d);
@@ -45,10 +47,4 @@ int ZoomFontHeight(int height, int m, int d);
 // A list's row height in a class: multiplied by 1, 1.25 or 1.6 and rounded, halves to even.
 int ZoomRowHeight(int height, std::uint8_t screenClass);
 
-// The skin-name suffix of a class: "6x4", "8x6" or "10x7".
-std::string_view SkinSuffix(std::uint8_t screenClass);
-
-// The program-relative path of a skin image: "I\B\" + stem + suffix.
-std::string SkinPath(std::string_view stem, std::uint8_t screenClass);
-
-}  // namespace halvena
+}  // namespace halvena::layout

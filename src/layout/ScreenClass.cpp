@@ -1,8 +1,10 @@
-#include "app/ScreenClass.h"
+#include "layout/ScreenClass.h"
 
 #include <cmath>
 
-namespace halvena {
+#include "layout/Design.h"
+
+namespace halvena::layout {
 
 int MulDiv(int a, int b, int c) {
   const double exact = static_cast<double>(a) * b / c;
@@ -10,8 +12,8 @@ int MulDiv(int a, int b, int c) {
 }
 
 std::optional<TScreenChoice> ChooseScreenClass(int width, int height) {
-  const double w = static_cast<double>(width) / kDesignWidth;
-  const double h = static_cast<double>(height) / kDesignHeight;
+  const double w = static_cast<double>(width) / kDesignSize.width();
+  const double h = static_cast<double>(height) / kDesignSize.height();
   if (w >= h) {
     if (height < 480) return std::nullopt;
     if (height < 768) return TScreenChoice{0, 1, 1};
@@ -31,7 +33,18 @@ QSize WindowSizeOf(std::uint8_t screenClass) {
     case 2:
       return {1024, 768};
     default:
-      return {kDesignWidth, kDesignHeight};
+      return kDesignSize;
+  }
+}
+
+TScreenChoice DesignZoom(std::uint8_t screenClass) {
+  switch (screenClass) {
+    case 1:
+      return {1, 600, 480};
+    case 2:
+      return {2, 768, 480};
+    default:
+      return {0, 1, 1};
   }
 }
 
@@ -54,22 +67,4 @@ int ZoomRowHeight(int height, std::uint8_t screenClass) {
   return static_cast<int>(std::nearbyint(height * factor));
 }
 
-std::string_view SkinSuffix(std::uint8_t screenClass) {
-  switch (screenClass) {
-    case 1:
-      return "8x6";
-    case 2:
-      return "10x7";
-    default:
-      return "6x4";
-  }
-}
-
-std::string SkinPath(std::string_view stem, std::uint8_t screenClass) {
-  std::string path = "I\\B\\";
-  path += stem;
-  path += SkinSuffix(screenClass);
-  return path;
-}
-
-}  // namespace halvena
+}  // namespace halvena::layout
