@@ -1,9 +1,13 @@
 #include "anatomy/QueryFiles.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 
 namespace halvena {
 namespace {
@@ -20,17 +24,58 @@ int ParseField(std::string_view field) {
   return value;
 }
 
-// The body of the first section headed `header`: the lines after it up to the first empty line,
-// line beginning with "[" or the end.
+// Walks the body of the first section headed `header`: the lines after it up to the first empty
+// line, line beginning with "[" or the end, until `fn` answers true.
 template <typename Fn>
-void ForEachSectionLine(const std::vector<std::string>& lines, std::string_view header, Fn fn) {
+void ForEachSectionLine(std::span<const std::string> lines, std::string_view header, Fn fn) {
   std::size_t i = 0;
   while (i < lines.size() && lines[i] != header) ++i;
   for (++i; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
+    const std::string_view line = lines[i];
     if (line.empty() || line.front() == '[') return;
     if (fn(line)) return;
   }
+}
+
+// Closes a file descriptor at the end of the scope.
+class TFileDescriptor {
+ public:
+  explicit TFileDescriptor(int fd) : FFd(fd) {}
+  ~TFileDescriptor() {
+    if (FFd >= 0) ::close(FFd);
+  }
+  TFileDescriptor(const TFileDescriptor&) = delete;
+  TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+  int Get() const { return FFd; }
+
+ private:
+  int FFd;
+};
+
+// The bytes of the regular file at `path`; false when it is something else, too large or
+// unreadable.
+bool ReadRegularFile(const std::string& path, std::string& bytes) {
+  // Non-blocking, so that a pipe without a writer does not hold the open; it is refused below.
+  const TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (file.Get() < 0) return false;
+  struct stat info {};
+  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > kMaxQueryFileBytes) {
+    return false;
+  }
+  bytes.clear();
+  bytes.reserve(static_cast<std::size_t>(info.st_size));
+  char chunk[16384];
+  for (;;) {
+    const ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    // The cap holds for what is read: the file may have grown since it was measured.
+    if (bytes.size() + static_cast<std::size_t>(n) > kMaxQueryFileBytes) return false;
+    bytes.append(chunk, static_cast<std::size_t>(n));
+  }
+  return true;
 }
 
 }  // namespace
@@ -54,11 +99,15 @@ std::vector<std::string> SplitQueryLines(std::string_view bytes) {
   return lines;
 }
 
-std::vector<std::string> ReadQueryLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return SplitQueryLines(bytes);
+std::vector<std::string> ReadQueryLines(const std::string& path) noexcept {
+  try {
+    std::string bytes;
+    if (!ReadRegularFile(path, bytes)) return {};
+    return SplitQueryLines(bytes);
+  } catch (...) {
+    // Out of memory for a file within the cap: no regions rather than no program.
+    return {};
+  }
 }
 
 TFigureRect ParseRegionRect(std::string_view line) {
@@ -73,30 +122,44 @@ TFigureRect ParseRegionRect(std::string_view line) {
   return {fields[0], fields[1], fields[2], ParseField(rest)};
 }
 
-TRegionHit LookUpRegion(const std::vector<std::string>& lines, int bodyView, int x, int y) {
+TRegionHit LookUpRegion(std::span<const std::string> lines, int bodyView, int x, int y) {
+  // "[" + the view in decimal + "]", built without touching the heap.
+  char header[16] = "[";
+  const auto [end, error] = std::to_chars(header + 1, header + sizeof header - 1, bodyView);
+  if (error != std::errc()) return {};
+  *end = ']';
+  const std::string_view viewHeader(header, static_cast<std::size_t>(end + 1 - header));
+
   TRegionHit hit;
-  ForEachSectionLine(lines, "[" + std::to_string(bodyView) + "]", [&](const std::string& line) {
+  ForEachSectionLine(lines, viewHeader, [&](std::string_view line) {
     if (!ParseRegionRect(line).Contains(x, y)) return false;
     const std::size_t equals = line.find('=');
-    if (equals != std::string::npos) {
+    if (equals != std::string_view::npos) {
       const std::size_t bar = line.find('|', equals + 1);
-      if (bar != std::string::npos) hit.Name = line.substr(equals + 1, bar - equals - 1);
+      if (bar != std::string_view::npos) hit.Name = line.substr(equals + 1, bar - equals - 1);
     }
     return true;
   });
   if (hit.Name.empty()) return hit;
-  ForEachSectionLine(lines, "[Queries]", [&](const std::string& line) {
+  ForEachSectionLine(lines, "[Queries]", [&](std::string_view line) {
     const std::size_t equals = line.find('=');
-    if (std::string_view(line).substr(0, equals) != hit.Name) return false;
-    if (equals != std::string::npos) hit.Query = line.substr(equals + 1);
+    if (line.substr(0, equals) != hit.Name) return false;
+    if (equals != std::string_view::npos) hit.Query = line.substr(equals + 1);
     return true;
   });
   return hit;
 }
 
-void MapToFigureFrame(int x, int y, int width, int height, int& frameX, int& frameY) {
-  frameX = static_cast<int>(std::nearbyint(static_cast<double>(kFigureFrameWidth) / width * x));
-  frameY = static_cast<int>(std::nearbyint(static_cast<double>(kFigureFrameHeight) / height * y));
+bool MapToFigureFrame(int x, int y, int width, int height, int& frameX, int& frameY) {
+  if (width <= 0 || height <= 0) return false;
+  const double mappedX = std::nearbyint(static_cast<double>(kFigureFrameWidth) / width * x);
+  const double mappedY = std::nearbyint(static_cast<double>(kFigureFrameHeight) / height * y);
+  // A pointer held down may be dragged far off the figure; such a point hits nothing anyway.
+  constexpr double kReach = 1 << 30;
+  if (std::fabs(mappedX) > kReach || std::fabs(mappedY) > kReach) return false;
+  frameX = static_cast<int>(mappedX);
+  frameY = static_cast<int>(mappedY);
+  return true;
 }
 
 }  // namespace halvena

@@ -8,11 +8,11 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 #include <optional>
 
 #include "anatomy/QueryFiles.h"
+#include "app/About.h"
 #include "app/Intro.h"
 #include "app/TabRegions.h"
 #include "base/ProgramFolder.h"
@@ -60,6 +60,8 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   LoadProgramCursors();
   CreateComponents();
   ConnectNavigation();
+  ConnectAnatomy();
+  ConnectOutput();
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());
@@ -149,12 +151,11 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   TProgressGauge* gauge = IntroActive && IntroForm != nullptr ? IntroForm->Gauge : nullptr;
   RecFile->LoadFromFile(ResolveProgramPath(layout::kDictionaryPath), gauge);
 
+  // A missing or unreadable query file leaves its list empty.
   FemaleQueryLines = std::make_unique<TStringList>();
-  const std::string female = ResolveProgramPath(layout::kFemaleQueryPath);
-  if (std::filesystem::exists(female)) FemaleQueryLines->Assign(ReadQueryLines(female));
+  FemaleQueryLines->Assign(ReadQueryLines(ResolveProgramPath(layout::kFemaleQueryPath)));
   MaleQueryLines = std::make_unique<TStringList>();
-  const std::string male = ResolveProgramPath(layout::kMaleQueryPath);
-  if (std::filesystem::exists(male)) MaleQueryLines->Assign(ReadQueryLines(male));
+  MaleQueryLines->Assign(ReadQueryLines(ResolveProgramPath(layout::kMaleQueryPath)));
 
   SetHourglass(false);
 }
@@ -202,6 +203,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
   ResetBtnClick(this);
+  LoadBodyFigure();
   if (IntroActive) {
     delete IntroForm;
     IntroForm = nullptr;
@@ -237,6 +239,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   hide();
   ProcessMessages();
+  ShowFarewell();
   event->accept();
   if (OnClosed) OnClosed();
 }

@@ -174,7 +174,37 @@ class TMainForm : public QWidget {
 
   // Anatomy: the body figure, pointing, turning and gender (MainAnatomy.cpp).
 
-  // Output: printing, the clipboard, online help and the about window (MainOutput.cpp).
+  // Loads the picture of the current gender (GenderBtn down: male), screen-size class and
+  // BodyView into BodyImage, decoded at the display's depth; a missing or undecodable picture
+  // leaves the figure blank.
+  void LoadBodyFigure();
+  // The region under point (x, y) of the figure's reference frame in the current gender and
+  // view: answers its name, empty for none, and puts its query into SearchEdit or empties it.
+  QString LookUpFigureRegion(int x, int y);
+  // The pointer at (X, Y) in BodyImage: the region's name in HintPnl beside the pointer, shown
+  // only when there is one.
+  void BodyImageMouseMove(TGraphicControl* Sender, TShiftState Shift, int X, int Y);
+  // The pointer left BodyImage: HintPnl hides and keeps its text.
+  void BodyImageMouseLeave();
+  // RotateLeftBtn turns the figure one view on (15 wraps to 0), RotateRightBtn one view back
+  // (0 wraps to 15); any other sender only closes the pop-up panels.
+  void RotateBtnClick(TGraphicControl* Sender);
+  // Switches between the female and the male figure, keeping the view.
+  void GenderBtnClick(TGraphicControl* Sender);
+
+  // Output: printing, the clipboard, online help and the about window (MainOutput.cpp). Each
+  // acts on the entry on screen, the record of visible number RecFile->LastVisNo, and does
+  // nothing while the window closes.
+
+  // Prints the entry on screen after the printer set-up dialog; nothing without an entry, a
+  // printer, or when the dialog is cancelled. A job that fails is aborted.
+  void PrintBtnClick(TGraphicControl* Sender);
+  // Replaces the clipboard's contents by the entry on screen as plain text.
+  void ToClipBrdBtnClick(TGraphicControl* Sender);
+  // Opens the online help page in the browser and minimises the program.
+  void HelpBtnClick(TGraphicControl* Sender);
+  // Shows the about window.
+  void InfoBtnClick(TGraphicControl* Sender);
 
   // Runs after the close query let the window close; the program entry ends the message loop
   // with it.
@@ -268,6 +298,12 @@ class TMainForm : public QWidget {
   void DrawRowBackdrop(GTextControl* list, TBkControl* background, int Index, const TRect& Rect);
   void DrawListItem(GTextControl* list, TBkControl* background, int Index, TRect Rect,
                     TOwnerDrawState State);
+  // Hands the figure's and the figure buttons' events to the anatomy handlers.
+  void ConnectAnatomy();
+  // Hands the output buttons' clicks to their handlers.
+  void ConnectOutput();
+  // Whether RecFile has a visible entry at LastVisNo.
+  bool EntryOnScreen() const;
   void CreateTitleButtons();
   void CreateTabButtons();
   void CreateLetterButtons();

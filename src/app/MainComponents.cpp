@@ -178,6 +178,10 @@ void TMainForm::CreateComponents() {
   BodyImage->Background().Brush().SetColor(kWindowColor);
   BodyImage->Background().SetImageDrawStyle(TImageDrawStyle::idsAlongside);
   BodyImage->SetEffects(false);
+  // The figure's pictures have the control's size in every class and map the reference frame
+  // edge to edge, as the hit test does: drawn at full size, picture and frame coincide.
+  BodyImage->SetSx(100);
+  BodyImage->SetSy(100);
   BodyImage->SetCursorSlot(crHand);
 
   QueryResultsLstLbl =

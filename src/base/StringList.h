@@ -17,6 +17,8 @@ class TStringList {
  public:
   int Count() const;
   const std::string& operator[](int index) const;  // 0 <= index < Count()
+  // The items in order, read in place; valid until the list next changes.
+  const std::vector<std::string>& Items() const { return FItems; }
   // Appends (or, sorted, inserts in order); answers the index, or -1 when sorted and a
   // duplicate.
   int Add(const std::string& item);

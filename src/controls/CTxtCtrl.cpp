@@ -12,7 +12,7 @@ GCustomTextControl::GCustomTextControl(QWidget* parent) : GGraphicControl(parent
 void GCustomTextControl::SetHotable(bool hotable) {
   if (FHotable == hotable) return;
   FHotable = hotable;
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetItems(const TStringList& items) {
@@ -23,63 +23,64 @@ void GCustomTextControl::SetItems(const TStringList& items) {
 void GCustomTextControl::SetItemHeight(int height) {
   if (FItemHeight == height) return;
   FItemHeight = height;
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetTopIndex(int index) {
   if (FTopIndex == index) return;
   FTopIndex = index;
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetItemIndex(int index) {
   if (FItemIndex == index) return;
   FItemIndex = index;
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetScrollWidth(int width) {
   if (FScrollWidth == width) return;
   FScrollWidth = width;
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetScrollUpImage(const TPicture& picture) {
   FScrollUpImage.Assign(picture);
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetScrollImage(const TPicture& picture) {
   FScrollImage.Assign(picture);
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetScrollDownImage(const TPicture& picture) {
   FScrollDownImage.Assign(picture);
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetSelectedImage(const TPicture& picture) {
   FSelectedImage.Assign(picture);
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::SetBiDiMode(TBiDiMode mode) {
   if (FBiDiMode == mode) return;
   FBiDiMode = mode;
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::Clear() {
+  // Emptying a list that holds items resets the view too; both requests make one paint.
   FItems.Clear();
-  Repaint();
+  Invalidate();
 }
 
 void GCustomTextControl::ResetView() {
   FTopIndex = 0;
   FHotIndex = -1;
   FItemIndex = 0;
-  Repaint();
+  Invalidate();
 }
 
 TRect GCustomTextControl::ItemRect(int index) const {

@@ -34,6 +34,9 @@ using TDrawItemEvent =
 
 enum class TBiDiMode : std::uint8_t { bdLeftToRight, bdRightToLeft };
 
+// Property setters and changes of the items ask for a repaint (Invalidate) rather than painting
+// at once, so that a run of changes paints the list once; a hot row under the pointer is drawn
+// at once, and only the rows it concerns.
 class GCustomTextControl : public GGraphicControl {
  public:
   // `parent`, when given, owns the list. 121 × 97 pixels.
@@ -62,7 +65,7 @@ class GCustomTextControl : public GGraphicControl {
   int ScrollWidth() const { return FScrollWidth; }
   void SetScrollWidth(int width);
   // The scroll-bar pictures and the marker of the selected row (drawn only without
-  // OnDrawItem). The setters copy the picture and repaint.
+  // OnDrawItem). The setters copy the picture and ask for a repaint.
   const TPicture& ScrollUpImage() const { return FScrollUpImage; }
   void SetScrollUpImage(const TPicture& picture);
   const TPicture& ScrollImage() const { return FScrollImage; }
@@ -75,9 +78,9 @@ class GCustomTextControl : public GGraphicControl {
   TBiDiMode BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode mode);
 
-  // Empties the list (which resets the view) and repaints.
+  // Empties the list (which resets the view) and asks for a repaint.
   void Clear();
-  // Top and selection to the first item, no hot item, then repaint.
+  // Top and selection to the first item, no hot item, then asks for a repaint.
   void ResetView();
   // The item whose row contains `point`, or -1.
   int ItemAtPoint(QPoint point) const;

@@ -1,7 +1,9 @@
 #include "platform/Application.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QWidget>
 #include <map>
 #include <optional>
 
@@ -26,6 +28,13 @@ bool& HourglassShown() {
 }
 
 }  // namespace
+
+void MinimizeApplication() {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible()) window->showMinimized();
+  }
+}
 
 void ProcessMessages() {
   if (QCoreApplication::instance() == nullptr) return;

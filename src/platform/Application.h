@@ -1,5 +1,6 @@
 // The application services that handlers and controls call: letting pending messages run, the
-// hourglass pointer, and the global cursor table. User-interface thread only.
+// hourglass pointer, minimising the program, and the global cursor table. User-interface thread
+// only.
 #pragma once
 
 #include <QCursor>
@@ -9,6 +10,9 @@ namespace halvena {
 // Slots of the global cursor table that the program fills at start.
 constexpr int crHand = -19;      // the "HandCursor" resource
 constexpr int crFlatHand = -20;  // the "HandNoFingersCursor" resource
+
+// Minimises every visible window of the program, as minimising its task-bar entry does.
+void MinimizeApplication();
 
 // Processes pending window messages (events), then returns.
 void ProcessMessages();

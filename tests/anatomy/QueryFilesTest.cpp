@@ -1,6 +1,12 @@
 #include "anatomy/QueryFiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 namespace halvena {
 namespace {
@@ -14,7 +20,42 @@ TEST(QueryLines, EndAtCrLfOrCrLfAndStopAtNul) {
   EXPECT_EQ(SplitQueryLines(std::string("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
   EXPECT_EQ(SplitQueryLines(" x \xE9 "), (Lines{" x \xE9 "}));  // kept as they are
   EXPECT_EQ(SplitQueryLines(""), Lines{});
-  EXPECT_EQ(ReadQueryLines("/nonexistent/qf.dat"), Lines{});
+}
+
+// A scratch folder that goes with the test.
+class QueryFileReading : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FDir = std::filesystem::temp_directory_path() /
+           ("halvena-query-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(FDir);
+  }
+  void TearDown() override { std::filesystem::remove_all(FDir); }
+  std::string PathOf(const char* name) const { return (FDir / name).string(); }
+  void Write(const char* name, const std::string& bytes) const {
+    std::ofstream(PathOf(name), std::ios::binary) << bytes;
+  }
+
+  std::filesystem::path FDir;
+};
+
+TEST_F(QueryFileReading, RegularFileGivesItsLines) {
+  Write("qf.dat", "[0]\r\n1,1,9,9=Hart|\r\n");
+  EXPECT_EQ(ReadQueryLines(PathOf("qf.dat")), (Lines{"[0]", "1,1,9,9=Hart|"}));
+}
+
+TEST_F(QueryFileReading, AnythingButARegularFileWithinTheCapIsAnEmptyList) {
+  EXPECT_EQ(ReadQueryLines(PathOf("missing.dat")), Lines{});
+  EXPECT_EQ(ReadQueryLines(FDir.string()), Lines{});  // a folder
+  // A pipe without a writer would block a plain open; it must be refused at once.
+  ASSERT_EQ(::mkfifo(PathOf("fifo.dat").c_str(), 0600), 0);
+  EXPECT_EQ(ReadQueryLines(PathOf("fifo.dat")), Lines{});
+  EXPECT_EQ(ReadQueryLines("/dev/zero"), Lines{});  // endless device
+  Write("big.dat", std::string(kMaxQueryFileBytes + 1, 'x'));
+  EXPECT_EQ(ReadQueryLines(PathOf("big.dat")), Lines{});
+  Write("cap.dat", "[0]\n" + std::string(kMaxQueryFileBytes - 4, 'x'));
+  EXPECT_EQ(ReadQueryLines(PathOf("cap.dat")).size(), 2u);
 }
 
 TEST(QueryLines, RectangleFieldsAreLenient) {
@@ -97,21 +138,42 @@ TEST(RegionLookup, MissingFileHasNoRegions) {
   EXPECT_EQ(LookUpRegion({}, 0, 10, 10).Name, "");
 }
 
-TEST(RegionLookup, QueryKeyWithoutEqualsSignGivesAnEmptyQuery) {
-  const Lines lines = {"[0]", "0,0,9,9=Milt|", "[Queries]", "Milt", "Milt=+milt"};
-  const TRegionHit hit = LookUpRegion(lines, 0, 1, 1);
-  EXPECT_EQ(hit.Name, "Milt");
-  EXPECT_EQ(hit.Query, "");
+TEST(RegionLookup, NameAndQueryAreReadInPlace) {
+  const TRegionHit hit = LookUpRegion(kFile, 0, 15, 15);
+  EXPECT_EQ(hit.Name.data(), kFile[2].data() + kFile[2].find('=') + 1);
+  EXPECT_EQ(hit.Query.data(), kFile[17].data() + 5);
+}
+
+TEST(RegionLookup, NoRegionNeverTakesTheQueryOfAnEmptyKey) {
+  // A point outside every rectangle, or on a line without "|", has no name; a query line with
+  // an empty key must not give such a point a search.
+  const Lines lines = {"[0]", "0,0,9,9=Zonder streep", "[Queries]", "=+alles"};
+  EXPECT_EQ(LookUpRegion(lines, 0, 1, 1).Query, "");
+  EXPECT_EQ(LookUpRegion(lines, 0, 50, 50).Query, "");
 }
 
 TEST(FigureFrame, MousePointsScaleToTheReferenceFrame) {
   int x = 0, y = 0;
-  MapToFigureFrame(37, 100, 74, 215, x, y);
+  ASSERT_TRUE(MapToFigureFrame(37, 100, 74, 215, x, y));
   EXPECT_EQ(x, 254);
   EXPECT_EQ(y, 687);
-  MapToFigureFrame(74, 215, 74, 215, x, y);
+  ASSERT_TRUE(MapToFigureFrame(74, 215, 74, 215, x, y));
   EXPECT_EQ(x, kFigureFrameWidth);
   EXPECT_EQ(y, kFigureFrameHeight);
+  // 508 / 8 * 1 = 63.5 and 508 / 8 * 3 = 190.5: halves go to the even neighbour.
+  ASSERT_TRUE(MapToFigureFrame(1, 0, 8, 1476, x, y));
+  EXPECT_EQ(x, 64);
+  ASSERT_TRUE(MapToFigureFrame(3, 0, 8, 1476, x, y));
+  EXPECT_EQ(x, 190);
+}
+
+TEST(FigureFrame, NoPointOnAFigureWithoutSizeOrFarOffIt) {
+  int x = 7, y = 7;
+  EXPECT_FALSE(MapToFigureFrame(1, 1, 0, 215, x, y));
+  EXPECT_FALSE(MapToFigureFrame(1, 1, 74, -1, x, y));
+  EXPECT_FALSE(MapToFigureFrame(0, 2147483647, 74, 1, x, y));
+  EXPECT_EQ(x, 7);
+  EXPECT_EQ(y, 7);
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 # End-to-end tests of the real program on virtual screens (Xvfb), driven with xdotool:
 #   EndToEnd.sh PROGRAM BUILD_FOLDER
 # Window size and position at several screen sizes, a too-small screen, a second start, two
-# starts at the same instant, and "UNINSTALL" against an installation into a temporary prefix.
-# At each screen-size class a reader browses the sample dictionary: a letter, a title, a typed
-# search, a cross-reference and back through the history; the screenshots of these steps stay
-# in BUILD_FOLDER/EndToEnd for a look.
+# starts at the same instant, "UNINSTALL" against an installation into a temporary prefix, and
+# the output buttons. At each screen-size class a reader browses the sample dictionary: a letter,
+# a title, a typed search, a cross-reference and back through the history; the screenshots of
+# these steps stay in BUILD_FOLDER/EndToEnd for a look.
 # Exits 77 (skipped) when Xvfb or xdotool is missing.
 set -u
 program=$1
@@ -233,8 +233,8 @@ prefix=$work/prefix
 mkdir "$prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1
 check "installation writes the launcher" test -x "$prefix/bin/halvena"
-check "installation writes the desktop entry" test -f "$prefix/share/applications/halvena.desktop"
-check "installation writes the uninstall record" test -f "$prefix/lib/halvena/uninstall.ini"
+check "installation writes the desktop entry" test -f "$prefix/share/applications/nl.halvena.halvena.desktop"
+check "installation writes the uninstall record" test -f "$prefix/lib/halvena/installation.ini"
 "$prefix/bin/halvena" >/dev/null 2>&1 &
 installed=$!
 pids+=("$installed")
@@ -252,6 +252,85 @@ removed() {
 }
 check "UNINSTALL removes the installation" removed
 stop_screen
+
+# Output: "Klembord" copies the entry on screen, "?" starts the desktop's browser opener with the
+# help address, the info button shows one about window however often it is pressed, and
+# quitting shows the about window as a farewell before the program ends. Clicks land on the
+# buttons' places in the 800 x 600 window of a 1024 x 768 screen.
+output_checks() {
+  if ! command -v xclip >/dev/null; then
+    echo "skip output checks: xclip is needed"
+    return
+  fi
+  local bin=$work/bin log=$work/xdg-open.log id pid
+  mkdir -p "$bin"
+  printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s"\n' "$log" >"$bin/xdg-open"
+  chmod +x "$bin/xdg-open"
+
+  click_at() {  # click_at X Y, in the main window
+    xdotool mousemove --window "$id" "$1" "$2" click 1
+    sleep 0.5
+  }
+  about_windows() {
+    xdotool search --onlyvisible --name '^Halvena$' 2>/dev/null | wc -l
+  }
+  wait_about() {  # wait_about N: up to 10 seconds until N about windows are visible
+    for _ in $(seq 100); do
+      [ "$(about_windows)" -eq "$1" ] && return 0
+      sleep 0.1
+    done
+    return 1
+  }
+
+  start_screen 1024x768
+  PATH=$bin:$PATH "$program" >/dev/null 2>&1 &
+  pid=$!
+  pids+=("$pid")
+  check "output: the window appears" wait_windows 1
+  id=$(main_windows | head -n1)
+  sleep 1
+
+  click_at 720 498
+  local title clip
+  title=$("$build/halvena-dict" contents "$build/D/IDbRecs.dat" A | head -n1 | cut -d'|' -f2)
+  clip=$(xclip -selection clipboard -o -target UTF8_STRING 2>/dev/null | tr -d '\r')
+  check "Klembord copies the shown entry ($title)" test "$(printf '%s\n' "$clip" | head -n1)" = "$title"
+  check "Klembord ends with the publisher's notice" \
+    test "$(printf '%s\n' "$clip" | tail -n1)" = "Bron: Halvena, medisch woordenboek van uitgeverij Zenta."
+  check "Klembord leaves out the braces" test -z "$(printf '%s' "$clip" | tr -cd '{}')"
+
+  click_at 19 16
+  click_at 19 16
+  click_at 19 16
+  check "the info button shows one about window" wait_about 1
+  sleep 0.5
+  check "pressing it three times still shows one" test "$(about_windows)" -eq 1
+
+  click_at 782 15
+  check "quitting shows the farewell" wait_about 1
+  check "the main window is gone during the farewell" wait_windows 0
+  status=
+  check "the program ends after the farewell" wait_exit "$pid"
+  check "the program ends with code 0" test "$status" = 0
+
+  start_screen 1024x768
+  PATH=$bin:$PATH "$program" >/dev/null 2>&1 &
+  pids+=($!)
+  wait_windows 1
+  id=$(main_windows | head -n1)
+  sleep 1
+  click_at 732 15
+  started() {
+    for _ in $(seq 50); do
+      [ -s "$log" ] && break
+      sleep 0.1
+    done
+    grep -qx 'https://help\.tarnix\.example/index\.dll?lngid=31&customerno=zenta&programlabel=tervolin&programversionnumber=2032&show=onlinehelp' "$log"
+  }
+  check "? starts xdg-open with the help address" started
+  stop_screen
+}
+output_checks
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -31,6 +33,11 @@ class ListTest : public ::testing::Test {
                                                    : Qt::white);
       canvas->FillRect(rect);
     };
+  }
+  // The test pointer keeps its place from one test to the next, and a move to where it already
+  // is reaches no widget: leave it off the list so that the next test's first move counts.
+  void TearDown() override {
+    if (list.isVisible()) Move(QPoint(-1, -1));
   }
   void Fill(int count) {
     list.Items().BeginUpdate();
@@ -77,6 +84,54 @@ TEST_F(ListTest, FillingSelectsTheFirstItemAtTheTop) {
   EXPECT_EQ(list.TopIndex(), 0);
   EXPECT_EQ(list.ItemIndex(), 0);
   EXPECT_EQ(list.HotIndex(), -1);
+}
+
+// A letter switch empties a list and fills it inside an update bracket: the window paints it
+// once, when events run, not at every step.
+TEST_F(ListTest, ClearingAndRefillingPaintsOnceLater) {
+  Fill(30);
+  ASSERT_TRUE(ShowAndWait(list));
+  QTest::qWait(20);
+  TPaintCounter counter(list);
+  list.Clear();
+  list.Items().BeginUpdate();
+  for (int i = 0; i < 12; ++i) list.Items().Add("entry " + std::to_string(i));
+  list.Items().EndUpdate();
+  EXPECT_EQ(counter.Paints(), 0);
+  EXPECT_EQ(counter.PaintsAfterEvents(), 1);
+  EXPECT_EQ(list.Items().Count(), 12);
+}
+
+TEST_F(ListTest, SettersAskForOnePaintInsteadOfPaintingAtOnce) {
+  Fill(30);
+  TPicture picture;
+  picture.SetBitmap(SolidImage(4, 4, Qt::green));
+  const struct {
+    const char* name;
+    std::function<void()> set;
+  } setters[] = {
+      {"Hotable", [&] { list.SetHotable(false); }},
+      {"ItemHeight", [&] { list.SetItemHeight(20); }},
+      {"TopIndex", [&] { list.SetTopIndex(3); }},
+      {"ItemIndex", [&] { list.SetItemIndex(4); }},
+      {"ScrollWidth", [&] { list.SetScrollWidth(12); }},
+      {"ScrollUpImage", [&] { list.SetScrollUpImage(picture); }},
+      {"ScrollImage", [&] { list.SetScrollImage(picture); }},
+      {"ScrollDownImage", [&] { list.SetScrollDownImage(picture); }},
+      {"SelectedImage", [&] { list.SetSelectedImage(picture); }},
+      {"BiDiMode", [&] { list.SetBiDiMode(TBiDiMode::bdRightToLeft); }},
+      {"Items", [&] { list.SetItems(TStringList()); }},
+      {"ResetView", [&] { list.ResetView(); }},
+  };
+  ASSERT_TRUE(ShowAndWait(list));
+  QTest::qWait(20);
+  for (const auto& setter : setters) {
+    SCOPED_TRACE(setter.name);
+    TPaintCounter counter(list);
+    setter.set();
+    EXPECT_EQ(counter.Paints(), 0);
+    EXPECT_EQ(counter.PaintsAfterEvents(), 1);
+  }
 }
 
 TEST_F(ListTest, PaintDrawsVisibleRowsAndTheScrollBarPictures) {

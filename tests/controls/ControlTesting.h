@@ -2,7 +2,11 @@
 // counting pixels and a display depth that holds for one test.
 #pragma once
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QImage>
+#include <QObject>
 #include <QTest>
 #include <QWidget>
 
@@ -40,6 +44,36 @@ inline bool ShowAndWait(QWidget& widget) {
   widget.show();
   return QTest::qWaitForWindowExposed(&widget);
 }
+
+// Counts the paint events a widget receives while the object lives.
+class TPaintCounter : public QObject {
+ public:
+  explicit TPaintCounter(QWidget& widget) : FWidget(widget) { widget.installEventFilter(this); }
+  ~TPaintCounter() override { FWidget.removeEventFilter(this); }
+  TPaintCounter(const TPaintCounter&) = delete;
+  TPaintCounter& operator=(const TPaintCounter&) = delete;
+
+  int Paints() const { return FPaints; }
+  // Lets pending events run until a paint arrives (or a second has passed), then a little
+  // longer, so that a second paint pending behind the first arrives too.
+  int PaintsAfterEvents() {
+    QElapsedTimer waited;
+    waited.start();
+    while (FPaints == 0 && waited.elapsed() < 1000) QTest::qWait(5);
+    QTest::qWait(20);
+    return FPaints;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &FWidget && event->type() == QEvent::Paint) ++FPaints;
+    return false;
+  }
+
+ private:
+  QWidget& FWidget;
+  int FPaints = 0;
+};
 
 // Sets the display's bits per pixel for the lifetime of the object.
 class TDepthOverride {

@@ -16,6 +16,7 @@
 #include "controls/Bk.h"
 #include "controls/CTxtCtrl.h"
 #include "controls/Gauges.h"
+#include "controls/MsgDlgBox.h"
 #include "controls/ProImg.h"
 #include "imaging/PMultiImage.h"
 #include "layout/Design.h"
@@ -289,11 +290,30 @@ void AddTabs(QWidget* window) {
   }
 }
 
+// A button that opens the skinned message dialog with the program's button glyphs; the answer
+// shows beside it.
+void AddMessageDialog(QWidget* window, TPMultiImage& loader, bool openAtStart) {
+  Heading(window, QStringLiteral("Vraagvenster (modaal, met de knopplaatjes uit I\\)"), 500, 510);
+  TBaseBtn* open = Button(window, QStringLiteral("Vraag tonen"), 500, 534);
+  auto* answer = Heading(window, QString(), 620, 538);
+  const auto ask = [&loader, answer] {
+    const bool ok = ShowMessageDlgBox(
+        loader,
+        QStringLiteral("Wilt u dit onderdeel afdrukken? Een lange tekst loopt door over "
+                       "meerdere regels binnen het tekstvak van het venster."),
+        QStringLiteral("Ok"), QStringLiteral("Cancel"));
+    answer->setText(ok ? QStringLiteral("gekozen: Ok") : QStringLiteral("gekozen: Cancel"));
+    answer->adjustSize();
+  };
+  open->OnClick = [ask](TGraphicControl*) { ask(); };
+  if (openAtStart) QTimer::singleShot(300, window, ask);
+}
+
 }  // namespace
 }  // namespace halvena
 
 // "gallery --bits 8" (or 4) shows the controls as a display of that depth would, through the
-// program's palettes.
+// program's palettes; "gallery --dialog" opens the message dialog at once.
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList arguments = QApplication::arguments();
@@ -316,6 +336,8 @@ int main(int argc, char** argv) {
   halvena::AddImage(&window);
   halvena::AddGauges(&window);
   halvena::AddTabs(&window);
+  halvena::TPMultiImage loader;
+  halvena::AddMessageDialog(&window, loader, arguments.contains(QStringLiteral("--dialog")));
   window.show();
   return app.exec();
 }

@@ -1,0 +1,271 @@
+// The main window's body figure: loading its pictures, pointing at regions, turning it and
+// switching its gender, on a program folder with small query files and solid pictures.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QTest>
+
+#include "AppTesting.h"
+#include "app/Main.h"
+#include "platform/Application.h"
+
+namespace halvena {
+namespace {
+
+// Regions of the female figure: a one-unit target at the point (37, 100) of a 74 x 215 figure
+// maps to, the two halves of the upper body, and one region in views 7 and 15.
+const char kFemaleQueries[] =
+    "[0]\r\n"
+    "254,687,255,688=Punt|\r\n"
+    "0,0,254,1000=Links|links\r\n"
+    "254,0,508,1000=Rechts|\r\n"
+    "[7]\r\n"
+    "0,0,508,1476=Zeven|\r\n"
+    "[Queries]\r\n"
+    "Punt=+punt\r\n"
+    "Links=+\"links\"\r\n";
+const char kMaleQueries[] =
+    "[0]\r\n"
+    "0,0,508,1476=Man nul|\r\n"
+    "[7]\r\n"
+    "0,0,508,1476=Man zeven|\r\n"
+    "[Queries]\r\n"
+    "Man zeven=+man\r\n";
+
+// Every picture of a view is one colour of its own.
+QColor ViewColour(bool male, int view) {
+  return QColor(male ? 200 : 40, 10 + view * 15, 90);
+}
+
+class AnatomyTest : public testing::TProgramFolderTest {
+ protected:
+  void SetUp() override {
+    TProgramFolderTest::SetUp();
+    SetDisplay(800, 600, 32);
+    WriteFile(QStringLiteral("D/qf.dat"), kFemaleQueries);
+    WriteFile(QStringLiteral("D/qm.dat"), kMaleQueries);
+    // Every female view; of the male figure only view 7.
+    for (int view = 0; view < 16; ++view) WritePicture(false, view);
+    WritePicture(true, 7);
+  }
+
+  void WritePicture(bool male, int view) const {
+    const QString stem = male ? QStringLiteral("m6x4") : QStringLiteral("f6x4");
+    WriteSkin(QStringLiteral("%1/%1_%2").arg(stem).arg(view, 2, 10, QLatin1Char('0')),
+              ViewColour(male, view), 74, 215);
+  }
+
+  // The colour the figure shows in its middle, or black when it shows no picture.
+  static QColor Shown(const TMainForm& form) {
+    const TPicture& picture = form.BodyImage->Image();
+    if (picture.Empty()) return Qt::black;
+    return picture.Image().pixelColor(picture.Width() / 2, picture.Height() / 2);
+  }
+
+  static void MoveOverFigure(TMainForm& form, QPoint at) {
+    testing::SendMouse(form.BodyImage, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+  }
+
+  static void Click(QWidget* widget, QPoint at) {
+    testing::SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    testing::SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+  }
+};
+
+TEST_F(AnatomyTest, FirstShowLoadsTheFemaleFrontViewWithTheHand) {
+  TMainForm form;
+  EXPECT_TRUE(form.BodyImage->Image().Empty());
+  form.show();
+  EXPECT_EQ(form.BodyView, 0);
+  EXPECT_FALSE(form.GenderBtn->ButtonIsDown());
+  EXPECT_EQ(Shown(form), ViewColour(false, 0));
+  EXPECT_EQ(form.BodyImage->CursorSlot(), crHand);
+  EXPECT_TRUE(form.anImage.ImageName().isEmpty());  // the loader is emptied after each load
+}
+
+TEST_F(AnatomyTest, PointingNamesTheRegionBesideThePointer) {
+  TMainForm form;
+  form.show();
+  ASSERT_EQ(form.BodyImage->size(), QSize(74, 215));
+  const int hintHeight = form.HintPnl->height();
+  const QFontMetrics metrics(form.font());
+
+  // (37, 100) on the 74 x 215 figure is the point (254, 687) of the reference frame.
+  MoveOverFigure(form, {37, 100});
+  EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Punt"));
+  EXPECT_TRUE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+  EXPECT_EQ(form.SearchEdit->text(), QStringLiteral("+punt"));
+  const QPoint pointer = form.BodyImage->pos() + QPoint(37, 100);
+  EXPECT_EQ(form.HintPnl->geometry(),
+            QRect(pointer.x() + 32, pointer.y() - 32,
+                  metrics.horizontalAdvance(QStringLiteral("Punt")) + 10, hintHeight));
+
+  MoveOverFigure(form, {10, 100});
+  EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Links"));
+  EXPECT_EQ(form.SearchEdit->text(), QStringLiteral("+\"links\""));
+  EXPECT_EQ(form.HintPnl->width(), metrics.horizontalAdvance(QStringLiteral("Links")) + 10);
+
+  // A region without a query line is named, but leaves nothing to search.
+  MoveOverFigure(form, {60, 100});
+  EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Rechts"));
+  EXPECT_TRUE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+  EXPECT_TRUE(form.SearchEdit->text().isEmpty());
+
+  // Outside every region: the panel hides and the field empties.
+  MoveOverFigure(form, {10, 100});
+  MoveOverFigure(form, {10, 200});
+  EXPECT_FALSE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+  EXPECT_TRUE(form.SearchEdit->text().isEmpty());
+}
+
+TEST_F(AnatomyTest, LeavingTheFigureHidesTheNameButKeepsItAndTheQuery) {
+  TMainForm form;
+  form.show();
+  MoveOverFigure(form, {37, 100});
+  ASSERT_TRUE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(form.BodyImage, &leave);
+  EXPECT_FALSE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+  EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Punt"));
+  EXPECT_EQ(form.SearchEdit->text(), QStringLiteral("+punt"));
+  // The panel never takes the pointer from the figure beneath it.
+  EXPECT_TRUE(form.HintPnl->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+TEST_F(AnatomyTest, SixteenLeftTurnsComeBackAndRightTurnsWrapToFifteen) {
+  TMainForm form;
+  form.show();
+  form.SeeAlsoPnl->show();
+  form.GoToPnl->show();
+  Click(form.RotateLeftBtn, {5, 5});
+  EXPECT_EQ(form.BodyView, 1);
+  EXPECT_EQ(Shown(form), ViewColour(false, 1));
+  EXPECT_FALSE(form.SeeAlsoPnl->isVisibleTo(form.MainFormPanel));
+  EXPECT_FALSE(form.GoToPnl->isVisibleTo(form.MainFormPanel));
+  for (int turn = 2; turn <= 16; ++turn) {
+    form.RotateBtnClick(form.RotateLeftBtn);
+    EXPECT_EQ(form.BodyView, turn % 16);
+    EXPECT_EQ(Shown(form), ViewColour(false, turn % 16));
+  }
+  Click(form.RotateRightBtn, {5, 5});
+  EXPECT_EQ(form.BodyView, 15);
+  EXPECT_EQ(Shown(form), ViewColour(false, 15));
+  form.RotateBtnClick(form.RotateRightBtn);
+  EXPECT_EQ(form.BodyView, 14);
+  // Another sender closes the pop-up panels and turns nothing.
+  form.SeeAlsoPnl->show();
+  form.RotateBtnClick(form.GenderBtn);
+  EXPECT_EQ(form.BodyView, 14);
+  EXPECT_FALSE(form.SeeAlsoPnl->isVisibleTo(form.MainFormPanel));
+}
+
+TEST_F(AnatomyTest, GenderSwitchKeepsTheViewAndLooksUpTheOtherFile) {
+  TMainForm form;
+  form.show();
+  form.BodyView = 7;
+  Click(form.GenderBtn, {5, 5});
+  EXPECT_TRUE(form.GenderBtn->ButtonIsDown());
+  EXPECT_EQ(form.BodyView, 7);
+  EXPECT_EQ(Shown(form), ViewColour(true, 7));
+  MoveOverFigure(form, {37, 100});
+  EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Man zeven"));
+  EXPECT_EQ(form.SearchEdit->text(), QStringLiteral("+man"));
+  form.GenderBtnClick(form.GenderBtn);
+  EXPECT_FALSE(form.GenderBtn->ButtonIsDown());
+  EXPECT_EQ(form.BodyView, 7);
+  EXPECT_EQ(Shown(form), ViewColour(false, 7));
+  MoveOverFigure(form, {37, 100});
+  EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Zeven"));
+}
+
+TEST_F(AnatomyTest, MissingPictureLeavesTheFigureBlankAndRegionsWorking) {
+  TMainForm form;
+  form.show();
+  form.GenderBtnClick(form.GenderBtn);  // male view 0 has no picture
+  EXPECT_TRUE(form.BodyImage->Image().Empty());
+  MoveOverFigure(form, {37, 100});
+  EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Man nul"));
+  EXPECT_TRUE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+  form.RotateBtnClick(form.RotateRightBtn);  // and turning goes on to the next file
+  form.RotateBtnClick(form.RotateLeftBtn);
+  form.GenderBtnClick(form.GenderBtn);
+  EXPECT_EQ(Shown(form), ViewColour(false, 0));
+}
+
+TEST_F(AnatomyTest, MissingQueryFileNamesNoRegion) {
+  QFile::remove(PathOf(QStringLiteral("D/qf.dat")));
+  TMainForm form;
+  form.show();
+  form.SearchEdit->setText(QStringLiteral("oud"));
+  MoveOverFigure(form, {37, 100});
+  EXPECT_FALSE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+  EXPECT_TRUE(form.SearchEdit->text().isEmpty());
+}
+
+TEST_F(AnatomyTest, PicturesAreDecodedAtTheDisplaysDepth) {
+  SetDisplay(800, 600, 8);
+  TMainForm form;
+  form.show();
+  EXPECT_EQ(form.anImage.ImageReadRes(), lColor256);
+  EXPECT_TRUE(form.anImage.ImageDither());
+  EXPECT_FALSE(form.BodyImage->Image().Empty());
+}
+
+TEST_F(AnatomyTest, PointingAfterTheCloseDoesNothing) {
+  TMainForm form;
+  form.show();
+  form.close();
+  ASSERT_EQ(form.FemaleQueryLines, nullptr);
+  form.BodyImageMouseMove(form.BodyImage, Qt::NoModifier, 37, 100);
+  EXPECT_FALSE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+}
+
+struct TFigureClass {
+  const char* Name;
+  int ScreenWidth, ScreenHeight;
+  QSize Figure;
+};
+
+class AnatomyClasses : public AnatomyTest, public ::testing::WithParamInterface<TFigureClass> {};
+
+// The pictures have the figure's size in every class and map the reference frame edge to edge;
+// the figure must draw them edge to edge too, or the hit test points beside what is drawn.
+TEST_P(AnatomyClasses, PictureFillsTheFigureThatTheHitTestMaps) {
+  const TFigureClass& c = GetParam();
+  SetDisplay(c.ScreenWidth, c.ScreenHeight, 32);
+  QImage picture(c.Figure, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  for (int x = 0; x < c.Figure.width(); ++x) {
+    picture.setPixelColor(x, 0, Qt::red);
+    picture.setPixelColor(x, c.Figure.height() - 1, Qt::red);
+  }
+  for (int y = 0; y < c.Figure.height(); ++y) {
+    picture.setPixelColor(0, y, Qt::red);
+    picture.setPixelColor(c.Figure.width() - 1, y, Qt::red);
+  }
+  const QString stem = QStringLiteral("f") + c.Name;
+  ASSERT_TRUE(picture.save(PathOf(QStringLiteral("I/B/%1/%1_00").arg(stem)), "BMP"));
+  TMainForm form;
+  form.show();
+  ASSERT_EQ(form.BodyImage->size(), c.Figure);
+  form.BodyImage->show();
+  const QImage shown = testing::Render(*form.BodyImage);
+  const int w = c.Figure.width();
+  const int h = c.Figure.height();
+  for (QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+    EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::red)) << corner.x() << "," << corner.y();
+  }
+  EXPECT_EQ(shown.pixelColor(1, 1), QColor(Qt::green));
+  EXPECT_EQ(shown.pixelColor(w - 2, h - 2), QColor(Qt::green));
+  MoveOverFigure(form, {w * 3 / 4, h / 4});
+  EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Rechts"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, AnatomyClasses,
+                         ::testing::Values(TFigureClass{"6x4", 800, 600, {74, 215}},
+                                           TFigureClass{"8x6", 1024, 768, {93, 268}},
+                                           TFigureClass{"10x7", 1280, 1024, {119, 344}}),
+                         [](const auto& info) { return std::string("Class") + info.param.Name; });
+
+}  // namespace
+}  // namespace halvena
