@@ -3,7 +3,6 @@
 // with its cross-references, and the history. The decisions are plain functions of
 // src/navigation; these handlers read the controls, call them and write the controls.
 #include <QEvent>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTimer>
