@@ -52,7 +52,8 @@ TUninstallOutcome RunUninstaller() {
       ReadRegistryString(TRegistryRoot::HKEY_LOCAL_MACHINE, kUninstallKey, kUninstallValue);
   if (commandLine.empty()) {
     return {false, "there is no uninstall record beside the program in " + ProgramFolder() +
-                       ": Halvena was installed by the package manager, remove it with that"};
+                       ": Halvena was not installed with \"cmake --install\"; a package is "
+                       "removed with the package manager"};
   }
   const fs::path script = fs::path(ProgramFolder()) / kUninstallScript;
   std::error_code error;

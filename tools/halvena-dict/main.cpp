@@ -189,7 +189,8 @@ int Build(int argc, char** argv) {
 // it wrote and how many characters Windows-1252 could not hold.
 int Import(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {"--sort", "-o"});
-  if (args.output.empty() || args.operands.size() != 1) throw TUsageError{};
+  if (args.output.empty()) throw TUsageError{"import needs -o OUT"};
+  ExpectOperands(args, 1, 1, "import takes one SOURCE");
   try {
     TImported imported = ImportDictionary(args.operands[0]);
     const std::size_t count = imported.Entries.size();
