@@ -3,7 +3,6 @@
 // with its cross-references, and the history. The decisions are plain functions of
 // src/navigation; these handlers read the controls, call them and write the controls.
 #include <QEvent>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTimer>
@@ -342,9 +341,11 @@ void TMainForm::StartSearchBtnClick(QObject* Sender) {
         DisplayRec(VisibleRec(*RecFile, 1));
         if (Closing()) return;
       } else {
+        // One pass over the store answers every letter.
+        const TLetterSet letters = RecFile->LettersWithTitles();
         TBaseBtn* first = nullptr;
         for (std::size_t i = 0; i < BaseBtns.size(); ++i) {
-          const bool has = RecFile->HasTitlesFor(kByLetter, static_cast<char>('A' + i));
+          const bool has = letters.Has(static_cast<char>('A' + i));
           BaseBtns[i]->setEnabled(has);
           if (has && first == nullptr) first = BaseBtns[i];
         }

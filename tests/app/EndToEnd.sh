@@ -3,13 +3,16 @@
 #   EndToEnd.sh PROGRAM BUILD_FOLDER
 # Window size and position at several screen sizes, a too-small screen, a second start, two
 # starts at the same instant, "UNINSTALL" against an installation into a temporary prefix, and
-# the output buttons.
+# the output buttons. At each screen-size class a reader browses the sample dictionary: a letter,
+# a title, a typed search, a cross-reference and back through the history; the screenshots of
+# these steps stay in BUILD_FOLDER/EndToEnd for a look.
 # Exits 77 (skipped) when Xvfb or xdotool is missing.
 set -u
 program=$1
 build=$2
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || {
-  echo "Xvfb and xdotool are needed"
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null &&
+  command -v convert >/dev/null || {
+  echo "Xvfb, xdotool and ImageMagick are needed"
   exit 77
 }
 
@@ -152,6 +155,95 @@ sleep 1
 alive=0
 for pid in "$first" "$second"; do kill -0 "$pid" 2>/dev/null && alive=$((alive + 1)); done
 check "two copies started together leave one running" test "$alive" = 1
+
+# A reader at each screen-size class. Places are the design's (640 x 480), zoomed by M/D.
+shots=$build/EndToEnd
+mkdir -p "$shots"
+browse() {  # browse SCREEN M D
+  local screen=$1 m=$2 d=$3 id
+  start_screen "$screen"
+  "$program" >/dev/null 2>&1 &
+  pids+=($!)
+  check "$screen: the reader's window appears" wait_windows 1 || {
+    stop_screen
+    return
+  }
+  id=$(main_windows | head -n1)
+  at() { xdotool mousemove --window "$id" $(($1 * m / d)) $(($2 * m / d)); }
+  click() {
+    at "$1" "$2"
+    xdotool click 1
+    sleep 0.5
+  }
+  shot() { import -window root "$shots/$screen-$1.png"; }
+  # A fingerprint of a design rectangle X Y W H of the last screenshot.
+  area() {
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    convert "$shots/$screen-$last.png" -crop \
+      "$(($3 * m / d))x$(($4 * m / d))+$((X + $1 * m / d))+$((Y + $2 * m / d))" +repage rgb:- |
+      md5sum
+  }
+  title() { area 306 70 280 40; }  # the entry's title
+  header() { area 110 70 66 20; }  # the middle of the list header
+  # Takes screenshots named $last for up to 10 seconds until the title compares to VALUE by OP
+  # (= or !=); a busy program gets its time.
+  title_becomes() {  # title_becomes OP VALUE
+    for _ in $(seq 20); do
+      shot "$last"
+      test "$(title)" "$1" "$2" && return 0
+      sleep 0.5
+    done
+    return 1
+  }
+  # The first screen has settled when two screenshots in a row show the same title.
+  local start_title start_header previous=
+  last=1-start
+  for _ in $(seq 20); do
+    sleep 0.5
+    shot "$last"
+    start_title=$(title)
+    [ "$start_title" = "$previous" ] && break
+    previous=$start_title
+  done
+  start_header=$(header)
+  last=2-letter-B
+  click 90 348
+  check "$screen: letter B shows another entry" title_becomes != "$start_title"
+  local letter_title
+  letter_title=$(title)
+  last=3-second-title
+  click 100 156
+  check "$screen: a title click shows its entry" title_becomes != "$letter_title"
+  # Search mode starts with no entry on screen.
+  last=4a-search-mode
+  click 50 118
+  check "$screen: search mode clears the entry" title_becomes != "$start_title"
+  local no_title
+  no_title=$(title)
+  last=4-search
+  click 142 164
+  xdotool type --delay 30 hart
+  xdotool key Return
+  check "$screen: Enter shows the search's entry" title_becomes != "$no_title"
+  local search_title
+  search_title=$(title)
+  check "$screen: the search header differs" test "$(header)" != "$start_header"
+  last=5-cross-reference
+  click 300 418
+  shot 5a-cross-references
+  click 336 334
+  check "$screen: a cross-reference leads to another entry" title_becomes != "$search_title"
+  check "$screen: a cross-reference returns to the contents" test "$(header)" = "$start_header"
+  last=6-history
+  click 240 418
+  shot 6a-history
+  click 160 334
+  check "$screen: the history leads back to the search's entry" title_becomes = "$search_title"
+  stop_screen
+}
+browse 800x600 1 1
+browse 1024x768 5 4
+browse 1280x1024 8 5
 
 # Install into a temporary prefix, run the installed program, then "UNINSTALL".
 start_screen 1024x768

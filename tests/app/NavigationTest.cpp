@@ -560,6 +560,22 @@ TEST_F(NavigationTest, WithoutAStoreTheModesStillSwitch) {
   EXPECT_EQ(form.ViewMode, TViewMode::vmContents);
 }
 
+TEST_F(NavigationTest, EntryWithoutTitleIsListedButShowsNothing) {
+  // A body without key: filed under no letter, found by its body, and like no entry when chosen.
+  WriteDictionary({{1, "Long|l", "Orgaan."}, {2, "", "Zonder titel, wel een orgaan."}});
+  TMainForm form;
+  Show(form);
+  EXPECT_EQ(Items(form.ContentLst), TLines{"1|Long"});
+  Click(form.SearchBtn);
+  Type(form, QStringLiteral("orgaan"));
+  ASSERT_EQ(Items(form.QueryResultsLst), (TLines{"1|Long", "2|"}));
+  EXPECT_EQ(Title(form), "Long");
+  ClickItem(form.QueryResultsLst, 1);
+  EXPECT_EQ(form.CurrentRecId, 0);
+  EXPECT_TRUE(form.iDbRecText->isHidden());
+  EXPECT_EQ(Items(form.GoToLst), TLines{"Long"});
+}
+
 TEST_F(NavigationTest, EmptyDictionaryOpensNoLetter) {
   TMainForm form;  // no dictionary file
   Show(form);
