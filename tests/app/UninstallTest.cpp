@@ -51,7 +51,7 @@ TEST(UninstallSplitLimits, OverlongPartsStartNothing) {
       SplitUninstallCommand("\"/u\" " + std::string(kMaxCommandPart + 1, 'x')).Executable.empty());
 }
 
-class UninstallRun : public testing::TProgramFolderTest {
+class UninstallRun : public test::TProgramFolderTest {
  protected:
   // Waits up to five seconds for `path` to appear with content.
   static QByteArray WaitForFile(const QString& path) {
