@@ -1,5 +1,6 @@
 // Runs an arbitrary query over arbitrary records. Input: one byte of flags, two bytes of
 // query length, the query, then records as [key length byte][key][text length byte][text].
+// The letters with titles must agree with asking letter by letter.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -26,11 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (pos < size) {
     const std::string key = take(data[pos++]);
     const std::string text = pos < size ? take(data[pos++] * 4u) : std::string();
-    halvena::TIDbRec* rec = halvena::NewRec();
-    rec->Id = static_cast<std::uint32_t>(store.Recs.Count() + 1);
-    halvena::SetCountedText(key, rec->Key, rec->KeyLen);
-    halvena::SetCountedText(text, rec->Text, rec->TextLen);
-    store.Recs.Add(rec);
+    store.AddRecord(static_cast<std::uint32_t>(store.Recs.Count() + 1), key, text);
   }
 
   char scope[] = "A";
@@ -50,6 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> items;
   store.FillTitleList(2, ' ', items);
   if (static_cast<std::int32_t>(items.size()) != store.VisCount) std::abort();
+  const halvena::TLetterSet letters = store.LettersWithTitles();
+  for (int c = 0; c < 256; ++c) {
+    if (letters.Has(static_cast<char>(c)) != store.HasTitlesFor(1, static_cast<char>(c)))
+      std::abort();
+  }
   halvena::TIDbRec rec;
   for (std::int32_t v = 1; v <= store.VisCount; ++v) {
     store.GetVisibleRec(v, rec);

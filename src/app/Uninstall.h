@@ -1,5 +1,6 @@
-// The uninstall command: starts the uninstaller that the installation registered, with the
-// arguments registered with it. User-interface thread only.
+// The uninstall command: runs the uninstall script that the installation put beside the program,
+// after checking that the installation record names that script, waits for it and reports how
+// it went. User-interface thread only.
 #pragma once
 
 #include <string>
@@ -7,12 +8,13 @@
 
 namespace halvena {
 
-// Where the installation registers its uninstaller.
-constexpr std::string_view kUninstallKey =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Halvena";
 constexpr std::string_view kUninstallValue = "UninstallString";
 
-// The longest executable path, folder or argument string that is started.
+// The uninstall script's name in the program folder. It removes what the manifest beside it
+// lists, and nothing when any line of it is wrong.
+constexpr std::string_view kUninstallScript = "halvena-uninstall";
+
+// The longest executable path, folder or argument string that is accepted.
 constexpr std::size_t kMaxCommandPart = 1023;
 
 // A registered command line taken apart.
@@ -28,12 +30,21 @@ struct TUninstallCommand {
 // (the separating blank) as the arguments; a quote that is never closed gives no executable.
 // Otherwise the executable is the text before the first blank followed by a double quote, and
 // the arguments run from that quote on, quotes included; without such a blank there is no
-// executable. A part longer than kMaxCommandPart also gives no executable, so that nothing
-// cut short is ever started.
+// executable. A part longer than kMaxCommandPart also gives no executable.
 TUninstallCommand SplitUninstallCommand(std::string_view commandLine);
 
-// Reads the registered command line and starts it in the executable's folder. Nothing happens,
-// and nothing is reported, when none is registered or it cannot be started.
-void RunUninstaller();
+// How the uninstall command went: `Done` when the script removed the installation; otherwise
+// `Reason` says in one line why not, and whether anything was removed.
+struct TUninstallOutcome {
+  bool Done = false;
+  std::string Reason;
+};
+
+// Reads the uninstall record and, when its command names the uninstall script in the program
+// folder, runs that script (never the record's arguments, never another program) with the root
+// folder as working folder, passes its standard output on, and waits for it to end. The record's
+// command line only decides whether the script runs: no record means that the installation
+// belongs to the package manager; a record naming anything else is refused.
+TUninstallOutcome RunUninstaller();
 
 }  // namespace halvena

@@ -1,9 +1,16 @@
 #include "data/IDbRecs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <vector>
+
+#if __has_include(<sys/mman.h>)
+#include <sys/mman.h>
+#endif
 
 #include "data/Substitution.h"
 
@@ -11,42 +18,23 @@ namespace halvena {
 namespace {
 
 constexpr std::size_t kHeaderSize = 8;
-// Big enough for the largest record (header plus two texts of 65 535 bytes), so that a record
-// is in memory before anything is allocated for it.
-constexpr std::size_t kChunkSize = 256 * 1024;
+constexpr std::size_t kFirstReadSize = 64 * 1024;
+// The file is read in pieces of this size: each piece's records are restored while the piece
+// is still in the cache.
+constexpr std::size_t kPieceSize = 256 * 1024;
+constexpr std::size_t kHugePage = 2 * 1024 * 1024;
 
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// Reads the file in large chunks and hands out byte runs from them. A run is only handed out
-// when all of it has arrived, so that the loader never allocates for bytes the file lacks.
-class TChunkReader {
- public:
-  explicit TChunkReader(std::FILE* file) : FFile(file), FBuffer(new char[kChunkSize]) {}
-
-  // Makes `count` (<= kChunkSize) bytes available at Data(); false when the file ends first.
-  bool Ensure(std::size_t count) {
-    if (FEnd - FPos >= count) return true;
-    std::memmove(FBuffer.get(), FBuffer.get() + FPos, FEnd - FPos);
-    FEnd -= FPos;
-    FPos = 0;
-    while (FEnd < count) {
-      const std::size_t got = std::fread(FBuffer.get() + FEnd, 1, kChunkSize - FEnd, FFile);
-      if (got == 0) return false;
-      FEnd += got;
-    }
-    return true;
-  }
-  const char* Data() const { return FBuffer.get() + FPos; }
-  void Skip(std::size_t count) { FPos += count; }
-
- private:
-  std::FILE* FFile;
-  std::unique_ptr<char[]> FBuffer;
-  std::size_t FPos = 0;
-  std::size_t FEnd = 0;
-};
+// The size of an open file, or 0 when it cannot be told (a pipe, say).
+std::size_t FileSize(std::FILE* file) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+  const long end = std::ftell(file);
+  std::rewind(file);
+  return end > 0 ? static_cast<std::size_t>(end) : 0;
+}
 
 std::uint32_t ReadU32(const char* p) {
   const auto* b = reinterpret_cast<const unsigned char*>(p);
@@ -61,6 +49,102 @@ std::uint16_t ReadU16(const char* p) {
 int Percent(std::int64_t done, std::int64_t total) {
   return static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * 100.0);
 }
+
+// A buffer for `size` bytes, released with std::free; null when memory is exhausted. A large
+// one is asked to be backed by huge pages where the system has them: a dictionary's buffer
+// is touched once from end to end right after, and that costs far fewer page faults so.
+char* NewTextBlock(std::size_t size) {
+#if defined(MADV_HUGEPAGE)
+  if (size >= kHugePage) {
+    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+    void* p = std::aligned_alloc(kHugePage, rounded);
+    if (p != nullptr) madvise(p, rounded, MADV_HUGEPAGE);
+    return static_cast<char*>(p);
+  }
+#endif
+  return static_cast<char*>(std::malloc(size));
+}
+
+// Turns the stored records at the front of a buffer into records of the store, as their
+// bytes arrive: the count first, then every record that is complete, restored in place.
+class TRecordReader {
+ public:
+  TRecordReader(char* data, std::vector<TIDbRec>& recs, TProgressGauge* gauge)
+      : FData(data), FRecs(recs), FGauge(gauge) {}
+
+  // Takes the records complete in the first `size` bytes; `expected` is the size the buffer
+  // will reach, which bounds the number of records. False when memory is exhausted.
+  bool Take(std::size_t size, std::size_t expected) {
+    if (!FCountRead) {
+      if (size < 4) return true;
+      FCount = static_cast<std::int32_t>(ReadU32(FData));
+      FCountRead = true;
+      if (FGauge != nullptr) {
+        FGauge->SetProgress(0);
+        FGauge->SetVisible(true);
+      }
+      // Every record takes at least its header, so a lying count reserves no more than that.
+      const std::size_t most = (expected - 4) / kHeaderSize;
+      try {
+        FRecs.reserve(std::min(static_cast<std::size_t>(std::max(FCount, 0)), most));
+      } catch (const std::bad_alloc&) {
+        return false;
+      }
+    }
+    while (FDone < FCount && size - FPos >= kHeaderSize) {
+      char* const at = FData + FPos;
+      TIDbRec rec{};
+      rec.Id = ReadU32(at);
+      rec.KeyLen = ReadU16(at + 4);
+      rec.TextLen = ReadU16(at + 6);
+      const std::size_t recordSize = kHeaderSize + rec.KeyLen + std::size_t{rec.TextLen};
+      if (size - FPos < recordSize) break;
+      char* const key = at;
+      char* const text = key + rec.KeyLen + 1;
+      RestoreBytes(key, at + kHeaderSize, rec.KeyLen);
+      key[rec.KeyLen] = '\0';
+      RestoreBytes(text, at + kHeaderSize + rec.KeyLen, rec.TextLen);
+      text[rec.TextLen] = '\0';
+      if (rec.KeyLen > 0) rec.Key = key;
+      if (rec.TextLen > 0) {
+        rec.Text = text;
+        if (text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 32);
+      }
+      if (rec.KeyLen == 0 && rec.TextLen == 0) rec.Id = 0;
+      try {
+        FRecs.push_back(rec);
+      } catch (const std::bad_alloc&) {
+        return false;
+      }
+      FPos += recordSize;
+      ++FDone;
+      if (FGauge != nullptr) {
+        const int percent = Percent(FDone, FCount);
+        if (percent != FShownPercent) {
+          FShownPercent = percent;
+          FGauge->SetProgress(percent);
+          FGauge->LetPendingWorkRun();
+        }
+      }
+    }
+    return true;
+  }
+
+  // The buffer moved; only before anything was taken.
+  void MovedTo(char* data) { FData = data; }
+  // Every record the count announced has been taken (none for a count of 0 or below).
+  bool Complete() const { return FDone >= FCount; }
+
+ private:
+  char* FData;
+  std::vector<TIDbRec>& FRecs;
+  TProgressGauge* FGauge;
+  bool FCountRead = false;
+  std::int32_t FCount = 0;
+  std::int32_t FDone = 0;
+  int FShownPercent = 0;
+  std::size_t FPos = 4;
+};
 
 }  // namespace
 
@@ -119,73 +203,103 @@ bool SetCountedText(std::string_view text, char*& buffer, std::uint16_t& length)
   return true;
 }
 
-TIDbRecFile::~TIDbRecFile() {
-  Clear();
+void TIDbRecFile::TFree::operator()(char* p) const {
+  std::free(p);
 }
 
 void TIDbRecFile::Clear() {
-  for (std::int32_t i = Recs.Count(); i >= 1; --i) {
-    Recs.SetItem(i, FreeRec(RecAt(i)));
-    Recs.Delete(i);
-  }
+  Recs.FRecs = {};
+  FTexts.clear();
 }
 
+// The file is read into one buffer, which then holds every text: a record's key is restored
+// 8 bytes before where it was stored, over the record's header, and its body 7 bytes before,
+// so that each text gets its NUL and no byte is copied anywhere else. The file is read in
+// pieces and each piece's records are restored while the piece is still in the cache.
 bool TIDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
   Clear();
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return false;
-  TChunkReader reader(file.get());
-  if (!reader.Ensure(4)) return false;
-  const auto count = static_cast<std::int32_t>(ReadU32(reader.Data()));
-  reader.Skip(4);
-
-  bool result = true;
-  if (gauge != nullptr) {
-    gauge->SetProgress(0);
-    gauge->SetVisible(true);
+  const std::size_t fileSize = FileSize(file.get());
+  // One byte more than the file's size, so that its end is seen without another buffer.
+  std::size_t capacity = fileSize > 0 ? fileSize + 1 : kFirstReadSize;
+  TTextBlock block(NewTextBlock(capacity));
+  try {
+    FTexts.reserve(1);
+  } catch (const std::bad_alloc&) {
+    block.reset();
   }
-  int shownPercent = 0;
-  for (std::int32_t i = 1; i <= count; ++i) {
-    TIDbRec* rec = NewRec();
-    if (rec == nullptr) break;
-    if (!reader.Ensure(kHeaderSize)) {
-      FreeRec(rec);
-      result = false;
-      break;
-    }
-    rec->Id = ReadU32(reader.Data());
-    rec->KeyLen = ReadU16(reader.Data() + 4);
-    rec->TextLen = ReadU16(reader.Data() + 6);
-    // The whole record must have arrived before its texts are allocated.
-    if (!reader.Ensure(kHeaderSize + rec->KeyLen + rec->TextLen)) {
-      FreeRec(rec);
-      result = false;
-      break;
-    }
-    reader.Skip(kHeaderSize);
-    if (!AllocRecTexts(rec)) {
-      FreeRec(rec);
-      break;
-    }
-    RestoreBytes(rec->Key, reader.Data(), rec->KeyLen);
-    reader.Skip(rec->KeyLen);
-    RestoreBytes(rec->Text, reader.Data(), rec->TextLen);
-    reader.Skip(rec->TextLen);
-    if (rec->TextLen > 0 && rec->Text[0] >= 'a' && rec->Text[0] <= 'z') rec->Text[0] -= 32;
-    if (!Recs.Add(rec)) {
-      FreeRec(rec);
-      break;
-    }
+  if (block == nullptr) {
+    // Without room for the file no record can be held: as running out of memory before the
+    // first record.
+    char head[4];
+    if (std::fread(head, 1, 4, file.get()) < 4) return false;
     if (gauge != nullptr) {
-      const int percent = Percent(i, count);
-      if (percent != shownPercent) {
-        shownPercent = percent;
-        gauge->SetProgress(percent);
-        gauge->LetPendingWorkRun();
-      }
+      gauge->SetProgress(0);
+      gauge->SetVisible(true);
     }
+    return true;
   }
-  return result;
+
+  TRecordReader reader{block.get(), Recs.FRecs, gauge};
+  bool memoryExhausted = false;
+  std::size_t size = 0;
+  for (;;) {
+    const std::size_t want = fileSize > 0 ? std::min(kPieceSize, capacity - size) : capacity - size;
+    const std::size_t got = std::fread(block.get() + size, 1, want, file.get());
+    size += got;
+    if (got < want) break;
+    if (size < capacity) {
+      if (!reader.Take(size, std::max<std::size_t>(fileSize, size))) {
+        memoryExhausted = true;
+        break;
+      }
+      continue;
+    }
+    if (fileSize > 0) break;  // the file grew while it was read: it is taken as it was
+    // A file of unknown size grows the buffer before any record points into it.
+    char* grown = static_cast<char*>(std::realloc(block.get(), capacity * 2));
+    if (grown == nullptr) {
+      memoryExhausted = true;
+      break;
+    }
+    static_cast<void>(block.release());
+    block.reset(grown);
+    reader.MovedTo(block.get());
+    capacity *= 2;
+  }
+  file.reset();
+  if (!memoryExhausted && !reader.Take(size, size)) memoryExhausted = true;
+  if (size < 4) return false;
+  FTexts.push_back(std::move(block));
+  return memoryExhausted || reader.Complete();
+}
+
+bool TIDbRecFile::AddRecord(std::uint32_t id, std::string_view key, std::string_view text) {
+  if (key.size() > 0xFFFF || text.size() > 0xFFFF) return false;
+  try {
+    Recs.FRecs.reserve(Recs.FRecs.size() + 1);
+    FTexts.reserve(FTexts.size() + 1);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  TTextBlock block(static_cast<char*>(std::malloc(key.size() + text.size() + 2)));
+  if (block == nullptr) return false;
+  TIDbRec rec{};
+  rec.Id = id;
+  rec.KeyLen = static_cast<std::uint16_t>(key.size());
+  rec.TextLen = static_cast<std::uint16_t>(text.size());
+  char* const keyCopy = block.get();
+  char* const textCopy = keyCopy + key.size() + 1;
+  std::memcpy(keyCopy, key.data(), key.size());
+  keyCopy[key.size()] = '\0';
+  std::memcpy(textCopy, text.data(), text.size());
+  textCopy[text.size()] = '\0';
+  if (!key.empty()) rec.Key = keyCopy;
+  if (!text.empty()) rec.Text = textCopy;
+  FTexts.push_back(std::move(block));
+  Recs.FRecs.push_back(rec);
+  return true;
 }
 
 }  // namespace halvena

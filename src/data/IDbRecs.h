@@ -2,6 +2,10 @@
 // loads every entry of the dictionary file in file order and answers the queries of the user
 // interface by visible number. User-interface thread only: even reading moves the caches.
 //
+// A loaded store holds the records in one array and all their texts in one buffer, the file
+// itself read whole and restored within it; releasing the store releases those two, never
+// a record at a time.
+//
 // The file: a little-endian signed 32-bit record count, then the records back to back, each
 // an unsigned 32-bit Id, 16-bit key length K, 16-bit body length T, and the K key bytes and T
 // body bytes, every byte stored through SubstituteByte.
@@ -13,8 +17,10 @@
 #include <string_view>
 #include <vector>
 
+#include <bitset>
+#include <memory>
+
 #include "base/ProgressGauge.h"
-#include "data/Chains.h"
 #include "data/Query.h"
 
 namespace halvena {
@@ -32,6 +38,7 @@ struct TIDbRec {
   std::uint8_t Visible;  // 1 when the record passes the current filter
 };
 
+// The operations on a record kept on its own (the store holds its records otherwise).
 // A zero-filled record, or null when memory is exhausted. Release it with FreeRec.
 TIDbRec* NewRec();
 // Replaces the record's texts by buffers for KeyLen and TextLen bytes, each with its NUL in
@@ -55,11 +62,38 @@ bool SetCountedText(std::string_view text, char*& buffer, std::uint16_t& length)
 // '#' for anything else, an empty title included.
 char LetterGroup(std::string_view title);
 
+// The records of a store in file order, addressed 1-based.
+class TRecTable {
+ public:
+  std::int32_t Count() const { return static_cast<std::int32_t>(FRecs.size()); }
+  // The record at `index`, or null for an index outside 1..Count().
+  TIDbRec* GetItem(std::int32_t index) {
+    return index >= 1 && index <= Count() ? &FRecs[static_cast<std::size_t>(index - 1)] : nullptr;
+  }
+
+ private:
+  friend class TIDbRecFile;
+  std::vector<TIDbRec> FRecs;
+};
+
+// The letter groups (see LetterGroup) that hold at least one visible record.
+class TLetterSet {
+ public:
+  // Whether the group of `letter`, letter case ignored, is in the set; false for a character
+  // that names no group.
+  bool Has(char letter) const;
+
+ private:
+  friend class TIDbRecFile;
+  void Add(char group) { FGroups.set(static_cast<unsigned char>(group)); }
+
+  std::bitset<256> FGroups;  // only ever holds group characters
+};
+
 class TIDbRecFile {
  public:
   TIDbRecFile() = default;
-  // Releases every record with its texts.
-  ~TIDbRecFile();
+  ~TIDbRecFile() = default;
   TIDbRecFile(const TIDbRecFile&) = delete;
   TIDbRecFile& operator=(const TIDbRecFile&) = delete;
 
@@ -76,7 +110,7 @@ class TIDbRecFile {
   // lower-cased in place. Afterwards the cache points at the first match, visible number 1.
   // `gauge` (may be null, not owned) is shown with the progress and hidden at the end.
   void Filter(TIDbQuery& query, TProgressGauge* gauge);
-  // The chain index of the record with visible number `visNo`, or 0 when there is none.
+  // The index of the record with visible number `visNo`, or 0 when there is none.
   std::int32_t VisibleToIndex(std::int32_t visNo);
   // A shallow copy of that record (the texts stay the store's), all zero when there is none.
   void GetVisibleRec(std::int32_t visNo, TIDbRec& out);
@@ -85,17 +119,31 @@ class TIDbRecFile {
   void FillTitleList(int mode, char letter, std::vector<std::string>& list);
   // Mode 1: whether a visible record is listed under `letter`; other modes: false.
   bool HasTitlesFor(int mode, char letter);
+  // Every letter's answer of HasTitlesFor in mode 1, from one pass over the records.
+  TLetterSet LettersWithTitles() const;
 
-  // The record at chain index `index` (1-based), or null.
-  TIDbRec* RecAt(std::int32_t index) { return static_cast<TIDbRec*>(Recs.GetItem(index)); }
+  // Appends a record with copies of `key` and `text`, as they are, not visible. False, the
+  // store unchanged, for a text longer than 65 535 bytes or when memory is exhausted. For
+  // stores made in memory rather than loaded.
+  bool AddRecord(std::uint32_t id, std::string_view key, std::string_view text);
 
-  TPointerChain Recs{"IDbRecs"};  // owns the records through this store
-  std::int32_t LastVisNo = 0;     // visible number last resolved; the entry on screen
-  std::int32_t LastIndex = 0;     // its chain index; both 0 when there is no cache
-  std::int32_t VisCount = 0;      // number of visible records
+  // The record at index `index` (1-based), or null.
+  TIDbRec* RecAt(std::int32_t index) { return Recs.GetItem(index); }
+
+  TRecTable Recs;              // the records, in file order
+  std::int32_t LastVisNo = 0;  // visible number last resolved; the entry on screen
+  std::int32_t LastIndex = 0;  // its chain index; both 0 when there is no cache
+  std::int32_t VisCount = 0;   // number of visible records
 
  private:
+  struct TFree {
+    void operator()(char* p) const;
+  };
+  using TTextBlock = std::unique_ptr<char, TFree>;
+
   void Clear();
+
+  std::vector<TTextBlock> FTexts;  // every text of the records lies in one of these
 };
 
 }  // namespace halvena

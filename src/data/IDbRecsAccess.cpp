@@ -1,4 +1,5 @@
 // The queries of the record store: visibility, visible numbers and title lists.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -43,9 +44,7 @@ void TIDbRecFile::ShowAll() {
     LastVisNo = LastIndex = VisCount = 0;
     return;
   }
-  for (std::int32_t i = 1; i <= n; ++i) {
-    if (TIDbRec* rec = RecAt(i)) rec->Visible = 1;
-  }
+  for (TIDbRec& rec : Recs.FRecs) rec.Visible = 1;
   VisCount = n;
   if (LastIndex != 0 && LastIndex <= n) {
     LastVisNo = LastIndex;
@@ -65,17 +64,16 @@ void TIDbRecFile::Filter(TIDbQuery& query, TProgressGauge* gauge) {
   const std::int32_t n = Recs.Count();
   int shownPercent = 0;
   for (std::int32_t i = 1; i <= n; ++i) {
-    TIDbRec* rec = RecAt(i);
-    if (rec == nullptr) continue;
-    rec->Visible = 0;
-    TMatchText body(rec->Text, rec->Text != nullptr ? rec->TextLen : 0);
+    TIDbRec& rec = Recs.FRecs[static_cast<std::size_t>(i - 1)];
+    rec.Visible = 0;
+    TMatchText body(rec.Text, rec.Text != nullptr ? rec.TextLen : 0);
     bool visible = parsed.MatchesQuery(body);
     if (!visible) {
-      const std::string_view title = RecTitle(*rec);
+      const std::string_view title = RecTitle(rec);
       TMatchText titleText(title.data(), title.size());
       visible = parsed.MatchesQuery(titleText);
     }
-    rec->Visible = visible ? 1 : 0;
+    rec.Visible = visible ? 1 : 0;
     if (visible) {
       if (LastVisNo == 0) {
         LastVisNo = 1;
@@ -120,8 +118,7 @@ std::int32_t TIDbRecFile::VisibleToIndex(std::int32_t visNo) {
     }
   }
   auto visibleAt = [this](std::int32_t i) {
-    const TIDbRec* rec = RecAt(i);
-    return rec != nullptr && rec->Visible == 1;
+    return Recs.FRecs[static_cast<std::size_t>(i - 1)].Visible == 1;
   };
   if (forward) {
     while (index <= n && count < visNo) {
@@ -150,14 +147,14 @@ void TIDbRecFile::GetVisibleRec(std::int32_t visNo, TIDbRec& out) {
 
 void TIDbRecFile::FillTitleList(int mode, char letter, std::vector<std::string>& list) {
   list.clear();
+  // All visible records: their number is known, so the list grows once, not by doubling.
+  if (mode == 2) list.reserve(static_cast<std::size_t>(std::max(VisCount, 0)));
   const char group = AsciiUpper(letter);
   std::int32_t visNo = 0;
-  const std::int32_t n = Recs.Count();
-  for (std::int32_t i = 1; i <= n; ++i) {
-    const TIDbRec* rec = RecAt(i);
-    if (rec == nullptr || rec->Visible != 1) continue;
+  for (const TIDbRec& rec : Recs.FRecs) {
+    if (rec.Visible != 1) continue;
     ++visNo;
-    const std::string_view title = RecTitle(*rec);
+    const std::string_view title = RecTitle(rec);
     if (mode == 2 || (mode == 1 && LetterGroup(title) == group)) {
       list.push_back(ListItem(visNo, title));
     }
@@ -167,12 +164,22 @@ void TIDbRecFile::FillTitleList(int mode, char letter, std::vector<std::string>&
 bool TIDbRecFile::HasTitlesFor(int mode, char letter) {
   if (mode != 1) return false;
   const char group = AsciiUpper(letter);
-  const std::int32_t n = Recs.Count();
-  for (std::int32_t i = 1; i <= n; ++i) {
-    const TIDbRec* rec = RecAt(i);
-    if (rec != nullptr && rec->Visible == 1 && LetterGroup(RecTitle(*rec)) == group) return true;
+  for (const TIDbRec& rec : Recs.FRecs) {
+    if (rec.Visible == 1 && LetterGroup(RecTitle(rec)) == group) return true;
   }
   return false;
+}
+
+bool TLetterSet::Has(char letter) const {
+  return FGroups.test(static_cast<unsigned char>(AsciiUpper(letter)));
+}
+
+TLetterSet TIDbRecFile::LettersWithTitles() const {
+  TLetterSet letters;
+  for (const TIDbRec& rec : Recs.FRecs) {
+    if (rec.Visible == 1) letters.Add(LetterGroup(RecTitle(rec)));
+  }
+  return letters;
 }
 
 }  // namespace halvena

@@ -8,7 +8,8 @@ namespace halvena {
 
 // Restoring is a large share of loading a dictionary, so sixteen bytes are done at a time:
 // the rotation of every byte is two 16-bit shifts whose spill into the neighbouring byte is
-// masked off.
+// masked off. Every block is loaded before it is stored, and a store never reaches bytes not
+// yet loaded when the bytes move toward the start.
 void RestoreBytes(char* dst, const char* src, std::size_t count) {
   auto* d = reinterpret_cast<std::uint8_t*>(dst);
   const auto* s = reinterpret_cast<const std::uint8_t*>(src);

@@ -20,8 +20,8 @@ constexpr std::uint8_t RestoreByte(std::uint8_t stored) {
   return static_cast<std::uint8_t>(((mixed >> 3) | (mixed << 5)) - 0x3B);
 }
 
-// Copies `count` stored bytes from `src` to `dst`, restoring each; the ranges may be equal
-// but must not overlap otherwise.
+// Copies `count` stored bytes from `src` to `dst`, restoring each. The ranges may overlap
+// when `dst` is at or before `src` (the bytes move toward the start), never the other way.
 void RestoreBytes(char* dst, const char* src, std::size_t count);
 
 }  // namespace halvena

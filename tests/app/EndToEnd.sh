@@ -158,8 +158,8 @@ prefix=$work/prefix
 mkdir "$prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1
 check "installation writes the launcher" test -x "$prefix/bin/halvena"
-check "installation writes the desktop entry" test -f "$prefix/share/applications/halvena.desktop"
-check "installation writes the uninstall record" test -f "$prefix/lib/halvena/uninstall.ini"
+check "installation writes the desktop entry" test -f "$prefix/share/applications/nl.halvena.halvena.desktop"
+check "installation writes the uninstall record" test -f "$prefix/lib/halvena/installation.ini"
 "$prefix/bin/halvena" >/dev/null 2>&1 &
 installed=$!
 pids+=("$installed")

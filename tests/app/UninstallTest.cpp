@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
+#include <QFileInfo>
 
 #include "AppTesting.h"
 
@@ -51,48 +50,105 @@ TEST(UninstallSplitLimits, OverlongPartsStartNothing) {
       SplitUninstallCommand("\"/u\" " + std::string(kMaxCommandPart + 1, 'x')).Executable.empty());
 }
 
+// A program folder with an uninstall script at its fixed place that notes its working folder and
+// arguments in "ran.txt" and then ends with `exitCode`, and an installation record whose
+// command line is `commandLine` (the script's own path, quoted, when empty).
 class UninstallRun : public test::TProgramFolderTest {
  protected:
-  // Waits up to five seconds for `path` to appear with content.
-  static QByteArray WaitForFile(const QString& path) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 5000) {
-      QFile file(path);
-      if (file.open(QIODevice::ReadOnly) && file.size() > 0) return file.readAll();
-      QThread::msleep(20);
-    }
-    return {};
+  void SetUp() override {
+    TProgramFolderTest::SetUp();
+    FScript = PathOf(QString::fromUtf8(kUninstallScript.data()));
+    FRan = PathOf(QStringLiteral("ran.txt"));
   }
+
+  void WriteScript(const std::string& body) {
+    WriteFile(QString::fromUtf8(kUninstallScript.data()), "#!/bin/sh\n" + body);
+    QFile::setPermissions(FScript, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  void WriteRecordingScript(int exitCode, const std::string& error = {}) {
+    WriteScript("{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + FRan.toStdString() +
+                "'\n" + (error.empty() ? "" : "echo 'noise' >&2\necho '" + error + "' >&2\n") +
+                "exit " + std::to_string(exitCode) + "\n");
+  }
+  void WriteRecord(const std::string& commandLine) {
+    WriteFile(QStringLiteral("installation.ini"),
+              "[Installation]\nName=Halvena\nUninstaller=" + commandLine + "\n");
+  }
+  std::string Quoted(const QString& path) const { return "\"" + path.toStdString() + "\""; }
+  QByteArray Ran() const {
+    QFile file(FRan);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  QString FScript;
+  QString FRan;
 };
 
-TEST_F(UninstallRun, StartsTheRegisteredUninstallerInItsFolder) {
-  const QString script = PathOf(QStringLiteral("tools dir/uninstall"));
-  const QString out = PathOf(QStringLiteral("out.txt"));
-  WriteFile(QStringLiteral("tools dir/uninstall"),
-            "#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > \"$1.tmp\"\n"
-            "mv \"$1.tmp\" \"$1\"\n");
-  QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+TEST_F(UninstallRun, RunsTheScriptAtItsPlaceWithoutTheRecordsArguments) {
+  WriteRecordingScript(0);
+  WriteRecord(Quoted(FScript) + " \"/elsewhere/list\" -x");
+  const TUninstallOutcome outcome = RunUninstaller();
+  EXPECT_TRUE(outcome.Done) << outcome.Reason;
+  EXPECT_EQ(Ran(), "/\n");  // waited for, run from the root folder, no arguments
+}
+
+TEST_F(UninstallRun, ReadsTheRecordOfEarlierInstallations) {
+  WriteRecordingScript(0);
   WriteFile(QStringLiteral("uninstall.ini"),
             "; written by the installation\r\n[Other]\r\nUninstallString=\"/bin/false\"\r\n"
             "[software\\microsoft\\windows\\currentversion\\uninstall\\HALVENA]\r\n"
-            "DisplayName=Halvena\r\nuninstallstring=\"" +
-                script.toStdString() + "\" \"" + out.toStdString() + "\" \"two words\" \"\"\r\n");
-  RunUninstaller();
-  // The arguments split as a command line: quotes group and go, "" alone is an empty one.
-  EXPECT_EQ(WaitForFile(out),
-            QFileInfo(script).path().toUtf8() + "\n[" + out.toUtf8() + "]\n[two words]\n[]\n");
+            "uninstallstring=" +
+                Quoted(FScript) + " " + Quoted(PathOf(QStringLiteral("uninstall.manifest"))) +
+                "\r\n");
+  EXPECT_TRUE(RunUninstaller().Done);
+  EXPECT_EQ(Ran(), "/\n");
 }
 
-TEST_F(UninstallRun, NothingRegisteredStartsNothing) {
-  RunUninstaller();  // no record at all
-  WriteFile(QStringLiteral("uninstall.ini"),
-            "[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Halvena]\n"
-            "UninstallString=/bin/touch " +
-                PathOf(QStringLiteral("touched")).toStdString() + "\n");
-  RunUninstaller();  // unquoted path without quoted arguments: no executable
-  QThread::msleep(200);
-  EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("touched"))));
+TEST_F(UninstallRun, ARecordNamingAnotherProgramRunsNothing) {
+  WriteRecordingScript(0);
+  const QString victim = PathOf(QStringLiteral("victim/keep.txt"));
+  WriteFile(QStringLiteral("victim/keep.txt"), "x");
+  const QString touched = PathOf(QStringLiteral("touched"));
+  for (const std::string& commandLine :
+       {"\"/bin/sh\" -c \"touch " + touched.toStdString() + "\"",
+        "\"/bin/rm\" -rf " + Quoted(QFileInfo(victim).path()),
+        Quoted(PathOf(QStringLiteral("other/halvena-uninstall"))),
+        "/bin/touch " + touched.toStdString(), std::string("\"unclosed")}) {
+    WriteRecord(commandLine);
+    const TUninstallOutcome outcome = RunUninstaller();
+    EXPECT_FALSE(outcome.Done) << commandLine;
+    EXPECT_NE(outcome.Reason.find("nothing was run"), std::string::npos) << outcome.Reason;
+  }
+  EXPECT_FALSE(QFile::exists(touched));
+  EXPECT_TRUE(QFile::exists(victim));
+  EXPECT_TRUE(Ran().isEmpty());
+}
+
+TEST_F(UninstallRun, WithoutARecordThePackageManagerOwnsTheInstallation) {
+  WriteRecordingScript(0);
+  const TUninstallOutcome outcome = RunUninstaller();
+  EXPECT_FALSE(outcome.Done);
+  EXPECT_NE(outcome.Reason.find("package manager"), std::string::npos) << outcome.Reason;
+  EXPECT_TRUE(Ran().isEmpty());
+}
+
+TEST_F(UninstallRun, AFailingScriptIsReportedWithItsLastLine) {
+  WriteRecordingScript(1,
+                       "halvena-uninstall: may not remove /x: permission denied; nothing removed");
+  WriteRecord(Quoted(FScript));
+  TUninstallOutcome outcome = RunUninstaller();
+  EXPECT_FALSE(outcome.Done);
+  EXPECT_EQ(outcome.Reason, "may not remove /x: permission denied; nothing removed");
+
+  WriteScript("kill -9 $$\n");
+  outcome = RunUninstaller();
+  EXPECT_FALSE(outcome.Done);
+  EXPECT_NE(outcome.Reason.find("partly removed"), std::string::npos) << outcome.Reason;
+
+  QFile::remove(FScript);
+  outcome = RunUninstaller();
+  EXPECT_FALSE(outcome.Done);
+  EXPECT_NE(outcome.Reason.find("is missing"), std::string::npos) << outcome.Reason;
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ TEST(Resources, WindowIconHasItsSizes) {
   const QIcon icon = WindowIcon();
   ASSERT_FALSE(icon.isNull());
   const QList<QSize> sizes = icon.availableSizes();
-  for (const int side : {16, 32, 48, 64}) {
+  for (const int side : {16, 32, 48, 64, 128, 256}) {
     EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
   }
   const QImage small = icon.pixmap(16, 16).toImage();

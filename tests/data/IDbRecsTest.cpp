@@ -2,6 +2,10 @@
 #include "data/IDbRecs.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <random>
+#include <thread>
 
 #include "StoreFixture.h"
 #include "data/Substitution.h"
@@ -174,6 +178,65 @@ TEST(LoadFromFile, SecondLoadReplacesTheRecords) {
   EXPECT_EQ(store.RecAt(1)->Id, 40u);
   EXPECT_FALSE(store.LoadFromFile(first.path() + ".missing", nullptr));
   EXPECT_EQ(store.Recs.Count(), 0);
+}
+
+// Random records of every byte value and of lengths up to the largest, so that records cross
+// the pieces in which the file is read: each loads to exactly its texts, NUL-terminated.
+TEST(LoadFromFile, RandomRecordsLoadToTheirTexts) {
+  std::mt19937 rng(11);
+  auto randomText = [&](std::size_t maxLen) {
+    std::string t(rng() % (maxLen + 1), '\0');
+    for (char& c : t) c = static_cast<char>(rng());
+    return t;
+  };
+  std::vector<TRecImage> recs;
+  for (std::uint32_t i = 1; i <= 300; ++i) {
+    const std::size_t longest = i % 50 == 0 ? 65535 : i % 7 == 0 ? 0 : 3000;
+    recs.push_back({i, randomText(i % 5 == 0 ? 0 : 40), randomText(longest)});
+  }
+  TempFile file;
+  file.Write(Encode(recs));
+  TIDbRecFile store;
+  ASSERT_TRUE(store.LoadFromFile(file.path(), nullptr));
+  ASSERT_EQ(store.Recs.Count(), 300);
+  for (std::int32_t i = 1; i <= 300; ++i) {
+    const TIDbRec* rec = store.RecAt(i);
+    const TRecImage& want = recs[static_cast<std::size_t>(i - 1)];
+    std::string text = want.Text;
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] -= 32;
+    ASSERT_EQ(Key(rec), want.Key) << i;
+    ASSERT_EQ(Text(rec), text) << i;
+    EXPECT_EQ(rec->Id, want.Key.empty() && want.Text.empty() ? 0u : want.Id);
+    EXPECT_EQ(rec->Key == nullptr, want.Key.empty());
+    EXPECT_EQ(rec->Text == nullptr, want.Text.empty());
+    if (rec->Key != nullptr) {
+      EXPECT_EQ(rec->Key[rec->KeyLen], '\0');
+    }
+    if (rec->Text != nullptr) {
+      EXPECT_EQ(rec->Text[rec->TextLen], '\0');
+    }
+  }
+}
+
+// A file whose size cannot be told beforehand (a pipe) loads the same.
+TEST(LoadFromFile, ReadsAPipe) {
+  TempFile file;
+  const std::string fifo = file.path() + ".fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::vector<TRecImage> recs(2000, {1, "Titel", std::string(100, 'x')});
+  recs.back().Key = "Laatste";
+  const std::string bytes = Encode(recs);
+  std::thread writer([&] {
+    std::ofstream out(fifo, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  });
+  TIDbRecFile store;
+  const bool ok = store.LoadFromFile(fifo, nullptr);
+  writer.join();
+  EXPECT_TRUE(ok);
+  ASSERT_EQ(store.Recs.Count(), 2000);
+  EXPECT_EQ(Key(store.RecAt(2000)), "Laatste");
+  EXPECT_EQ(Text(store.RecAt(1)), "X" + std::string(99, 'x'));
 }
 
 TEST(Records, AllocAndFree) {

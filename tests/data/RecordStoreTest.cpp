@@ -210,5 +210,41 @@ TEST_F(RecordStore, HiddenRecordsAreListedUnderNoLetter) {
   EXPECT_FALSE(store.HasTitlesFor(1, 'O'));
 }
 
+// One pass gives every letter's answer, the same as asking letter by letter, for stores of
+// every kind of title and any visibility.
+TEST_F(RecordStore, LettersWithTitlesAgreeWithAskingEachLetter) {
+  const std::string firsts = "aAzZmM09(# \xC9\xE9\x80\xFF|";
+  std::mt19937 rng(5);
+  for (int round = 0; round < 200; ++round) {
+    TIDbRecFile s;
+    const int n = static_cast<int>(rng() % 12);
+    for (int i = 1; i <= n; ++i) {
+      std::string title;
+      if (rng() % 8 != 0) title = std::string(1, firsts[rng() % firsts.size()]) + "x";
+      AddRec(s, i, title + (rng() % 2 ? "|zie" : ""), rng() % 2 ? "ja" : "nee");
+    }
+    switch (round % 3) {
+      case 0:
+        s.ShowAll();
+        break;
+      case 1: {
+        std::string text = "+\"ja\"";
+        TIDbQuery q;
+        q.Query = text.data();
+        q.QueryLen = text.size();
+        s.Filter(q, nullptr);
+        break;
+      }
+      default:
+        break;  // nothing visible
+    }
+    const TLetterSet letters = s.LettersWithTitles();
+    for (int c = 0; c < 256; ++c) {
+      const char letter = static_cast<char>(c);
+      ASSERT_EQ(letters.Has(letter), s.HasTitlesFor(1, letter)) << "round " << round << " " << c;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace halvena

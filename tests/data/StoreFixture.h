@@ -18,11 +18,7 @@ namespace halvena::test {
 
 inline void AddRec(TIDbRecFile& store, std::uint32_t id, const std::string& key,
                    const std::string& text) {
-  TIDbRec* rec = NewRec();
-  rec->Id = id;
-  if (!key.empty()) SetCountedText(key, rec->Key, rec->KeyLen);
-  if (!text.empty()) SetCountedText(text, rec->Text, rec->TextLen);
-  store.Recs.Add(rec);
+  store.AddRecord(id, key, text);
 }
 
 class RecordingGauge : public TProgressGauge {

@@ -11,9 +11,6 @@
 namespace halvena {
 namespace {
 
-constexpr std::string_view kKey =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Halvena";
-
 class RegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -22,34 +19,55 @@ class RegistryTest : public ::testing::Test {
   }
   void TearDown() override { SetProgramFolder({}); }
 
-  void WriteRecord(const std::string& text) {
-    std::ofstream(FFolder.filePath(QStringLiteral("uninstall.ini")).toStdString(), std::ios::binary)
+  void Write(std::string_view name, const std::string& text) {
+    std::ofstream(
+        FFolder.filePath(QString::fromUtf8(name.data(), qsizetype(name.size()))).toStdString(),
+        std::ios::binary)
         << text;
   }
 
   QTemporaryDir FFolder;
 };
 
-TEST_F(RegistryTest, LocalMachineKeysComeFromTheInstallationRecord) {
-  WriteRecord(
-      "; Halvena\n[Software\\Other]\nUninstallString=wrong\n\n"
-      "[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\halvena]\r\n"
-      "DisplayName=Halvena 2.0 release 3\r\n"
-      "UNINSTALLSTRING=\"/opt/halvena/uninstall\" \"/opt/halvena/files\"\r\n"
-      "Empty=\n");
+TEST_F(RegistryTest, TheUninstallKeyComesFromTheInstallationRecord) {
+  Write(kOldRegistryRecord, "[" + std::string(kUninstallKey) + "]\nUninstallString=old\n");
+  Write(kInstallRecord,
+        "# written by the installation\n[Other]\nUninstaller=wrong\n"
+        "[INSTALLATION]\r\nName=Halvena 2.0 release 3\r\n"
+        "uninstaller=\"/opt/halvena/lib/halvena/halvena-uninstall\"\r\nVersion=2.0.3\n");
   const auto read = [](std::string_view key, std::string_view value) {
     return ReadRegistryString(TRegistryRoot::HKEY_LOCAL_MACHINE, key, value);
   };
-  EXPECT_EQ(read(kKey, "UninstallString"), "\"/opt/halvena/uninstall\" \"/opt/halvena/files\"");
-  EXPECT_EQ(read(kKey, "DisplayName"), "Halvena 2.0 release 3");
-  EXPECT_EQ(read(kKey, "Empty"), "");
-  EXPECT_EQ(read(kKey, "Missing"), "");
+  EXPECT_EQ(read(kUninstallKey, "UNINSTALLSTRING"),
+            "\"/opt/halvena/lib/halvena/halvena-uninstall\"");
+  EXPECT_EQ(read(kUninstallKey, "DisplayName"), "Halvena 2.0 release 3");
+  EXPECT_EQ(read(kUninstallKey, "Version"), "");
+  EXPECT_EQ(read(kUninstallKey, "Uninstaller"), "");
+  EXPECT_EQ(read("Installation", "Uninstaller"), "");
+}
+
+TEST_F(RegistryTest, WithoutAnInstallationRecordTheOldRecordIsRead) {
+  Write(kOldRegistryRecord,
+        "; Halvena\n[Software\\Other]\nUninstallString=wrong\n\n"
+        "[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\halvena]\r\n"
+        "DisplayName=Halvena 2.0 release 3\r\n"
+        "UNINSTALLSTRING=\"/opt/halvena/uninstall\" \"/opt/halvena/files\"\r\n"
+        "Empty=\n");
+  const auto read = [](std::string_view key, std::string_view value) {
+    return ReadRegistryString(TRegistryRoot::HKEY_LOCAL_MACHINE, key, value);
+  };
+  EXPECT_EQ(read(kUninstallKey, "UninstallString"),
+            "\"/opt/halvena/uninstall\" \"/opt/halvena/files\"");
+  EXPECT_EQ(read(kUninstallKey, "DisplayName"), "Halvena 2.0 release 3");
+  EXPECT_EQ(read(kUninstallKey, "Empty"), "");
+  EXPECT_EQ(read(kUninstallKey, "Missing"), "");
   EXPECT_EQ(read("Software\\Other", "UninstallString"), "wrong");
   EXPECT_EQ(read("Software\\Nothing", "UninstallString"), "");
 }
 
 TEST_F(RegistryTest, WithoutARecordEveryValueIsEmpty) {
-  EXPECT_EQ(ReadRegistryString(TRegistryRoot::HKEY_LOCAL_MACHINE, kKey, "UninstallString"), "");
+  EXPECT_EQ(ReadRegistryString(TRegistryRoot::HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"),
+            "");
 }
 
 TEST_F(RegistryTest, HtmlDocumentsOpenWithXdgOpen) {

@@ -63,6 +63,10 @@ expect 0 "$tool" dump negative.dat
 [ ! -s out.txt ] || fail "a negative count loads nothing"
 expect 1 "$tool" dump missing.dat
 has err.txt "halvena-dict: missing.dat: cannot open the file"
+expect 1 "$tool" contents short.dat
+[ ! -s out.txt ] || fail "contents lists letters of a file it could not load: $(cat out.txt)"
+expect 1 "$tool" contents missing.dat H
+[ ! -s out.txt ] || fail "contents lists a letter of a file it could not load"
 
 # Errors: exit 2 with the file and line, and usage errors.
 printf '= A\nx\n= \n' >bad.txt
@@ -75,10 +79,54 @@ has err.txt "halvena-dict: dup.txt:3: duplicate Id 5 (first at dup.txt:1)"
 expect 2 "$tool" build -o x.dat bad.csv
 expect 2 "$tool"
 grep -q '^usage: halvena-dict build' err.txt || fail "no usage text"
-expect 2 "$tool" build d1.txt
-expect 2 "$tool" contents d1.dat AB
-expect 2 "$tool" frobnicate
+# A usage error names what was wrong before the usage, which nothing goes to stdout.
+usage_error() { # usage_error MESSAGE ARGS...
+  local message=$1
+  shift
+  expect 2 "$tool" "$@"
+  [ "$(head -n 1 err.txt)" = "halvena-dict: $message" ] || fail "'$*': $(head -n 1 err.txt)"
+  grep -q '^usage: halvena-dict build' err.txt || fail "'$*' shows no usage"
+  [ ! -s out.txt ] || fail "'$*' prints on stdout"
+}
+usage_error "build needs -o OUT" build d1.txt
+usage_error "build needs at least one SOURCE" build -o x.dat
+usage_error "option -o needs a value" build -o
+usage_error "LETTER must be A–Z, # or 0, not 'AB'" contents d1.dat AB
+usage_error "unknown command 'lookup'" lookup d1.dat
+usage_error "option --txt is unknown" dump --txt d1.dat
+usage_error "option --frobnicate is unknown" --frobnicate
+usage_error "dump takes one FILE" dump
+usage_error "filter takes FILE and QUERY" filter d1.dat
+usage_error "--scope must be A (every entry); leave it out for no scope" filter --scope B d1.dat ''
 expect 2 "$tool" filter d1.dat 'pijl →'
+
+# Import: a dictd dictionary written here, with the count of replaced characters; a lying
+# index is refused with exit 2 and leaves no output behind.
+printf 'hart\n   Een spier, zie {long}. Caf\303\251 \304\201\n' >med.dict
+printf 'long\n   Ademhaling.\n' >>med.dict
+printf '00-database-utf8\tA\tA\nhart\tA\to\nlong\to\tU\n' >med.index
+expect 0 "$tool" import --sort -o med.dat med.index
+has out.txt "med.dat: 2 entries, 1 characters replaced by a plain letter or \"?\""
+expect 0 "$tool" dump --text med.dat
+has out.txt "Een spier, zie {long}. Café a"
+printf 'hart\tA\tBA\n' >bad.index
+cp med.dict bad.dict
+expect 2 "$tool" import -o bad.dat bad.index
+grep -q '^halvena-dict: bad.dict: an entry at offset 0 of 64 bytes runs past the end' err.txt \
+  || fail "import of a lying index: $(cat err.txt)"
+[ ! -e bad.dat ] && [ ! -e bad.dat.tmp ] || fail "a failed import must leave no file"
+expect 2 "$tool" import -o x.dat missing.index
+has err.txt "halvena-dict: missing.index: cannot read the file"
+expect 2 "$tool" import med.index
+
+# Help and version go to stdout with exit 0; the usage explains the query and the numbers.
+expect 0 "$tool" --help
+grep -q '^usage: halvena-dict build' out.txt || fail "--help prints no usage on stdout"
+[ ! -s err.txt ] || fail "--help writes to stderr"
+grep -q '+word required, %word any of these, -word excluded' out.txt || fail "no query language"
+grep -q "position in that list" out.txt || fail "the usage does not say what the numbers are"
+expect 0 "$tool" --version
+grep -q '^halvena-dict [0-9]' out.txt || fail "--version: $(cat out.txt)"
 
 [ "$failures" = 0 ] && echo "halvena-dict command line: all checks passed"
 exit "$failures"

@@ -38,7 +38,7 @@ bool AddPalettedPictures(TResourceSet& set, const QString& name, const QImage& p
 }
 
 bool AddWindowIcon(TResourceSet& set) {
-  for (const int size : {16, 32, 48, 64}) {
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
     if (!set.AddImage(QStringLiteral("icons/MainIcon%1.png").arg(size), WindowIcon(size))) {
       return false;
     }

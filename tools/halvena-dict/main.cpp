@@ -15,6 +15,8 @@
 #include "data/RecWriter.h"
 #include "halvena-dict/DictBuild.h"
 #include "halvena-dict/DictSource.h"
+#include "halvena-dict/Gzip.h"
+#include "halvena-dict/Import.h"
 #include "navigation/TypedSearch.h"
 
 namespace fs = std::filesystem;
@@ -28,14 +30,24 @@ constexpr int kExitError = 2;
 
 const char kUsage[] =
     "usage: halvena-dict build [--sort] -o OUT SOURCE...   (SOURCE: .txt or .jsonl)\n"
+    "       halvena-dict import [--sort] -o OUT SOURCE   (SOURCE: dictd .index or StarDict .ifo)\n"
     "       halvena-dict dump [--text] FILE\n"
-    "       halvena-dict filter [--scope S] FILE QUERY\n"
+    "       halvena-dict filter [--scope A] FILE QUERY\n"
     "       halvena-dict search FILE TEXT\n"
     "       halvena-dict contents FILE [LETTER]\n"
     "       halvena-dict region FILE VIEW X Y   (FILE: d/qf.dat or d/qm.dat, VIEW 0 to 15)\n"
-    "Options come before FILE; -- ends them.\n";
+    "       halvena-dict --help | --version\n"
+    "Options come before FILE; -- ends them. LETTER is A-Z, # or 0.\n"
+    "QUERY: +word required, %word any of these, -word excluded; \"word\" (in quotes) a whole\n"
+    "word, otherwise any text. --scope A lists every entry when QUERY is empty.\n"
+    "Lists print N|Title, where N is the entry's position in that list.\n"
+    "Exit status: 0 done, 1 the file is broken (what it holds is used), 2 error.\n";
 
-struct TUsageError {};
+// Thrown for a wrong command line: the message (when there is one) and then the usage go to
+// standard error, with exit code 2.
+struct TUsageError {
+  std::string message;
+};
 
 // Thrown for a failure the tool reports as "halvena-dict: message" with exit code 2.
 struct TToolError {
@@ -68,9 +80,11 @@ TArgs ParseArgs(int argc, char** argv, const std::vector<std::string>& allowed) 
       break;
     }
     if (a.empty() || a[0] != '-') break;
-    if (!allowedOption(a)) throw TUsageError{};
+    if (!allowedOption(a)) {
+      throw TUsageError{"option " + a + " is unknown"};
+    }
     if (a == "-o" || a == "--scope") {
-      if (i + 1 >= argc) throw TUsageError{};
+      if (i + 1 >= argc) throw TUsageError{"option " + a + " needs a value"};
       (a == "-o" ? args.output : args.scope) = argv[++i];
       if (a == "--scope") args.haveScope = true;
     } else {
@@ -79,6 +93,11 @@ TArgs ParseArgs(int argc, char** argv, const std::vector<std::string>& allowed) 
   }
   for (; i < argc; ++i) args.operands.emplace_back(argv[i]);
   return args;
+}
+
+// A usage error with `what` unless `args` has `least` to `most` operands.
+void ExpectOperands(const TArgs& args, std::size_t least, std::size_t most, const char* what) {
+  if (args.operands.size() < least || args.operands.size() > most) throw TUsageError{what};
 }
 
 bool HasFlag(const TArgs& args, const char* flag) {
@@ -128,7 +147,8 @@ void PrintItems(const std::vector<std::string>& items) {
 
 int Build(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {"--sort", "-o"});
-  if (args.output.empty() || args.operands.empty()) throw TUsageError{};
+  if (args.output.empty()) throw TUsageError{"build needs -o OUT"};
+  if (args.operands.empty()) throw TUsageError{"build needs at least one SOURCE"};
   std::vector<TSourceEntry> entries;
   for (const auto& source : args.operands) {
     const std::string content = ReadWholeFile(source);
@@ -165,9 +185,31 @@ int Build(int argc, char** argv) {
   return 0;
 }
 
+// Reads a dictd or StarDict dictionary and writes it as `build` does; tells how many entries
+// it wrote and how many characters Windows-1252 could not hold.
+int Import(int argc, char** argv) {
+  const TArgs args = ParseArgs(argc, argv, {"--sort", "-o"});
+  if (args.output.empty()) throw TUsageError{"import needs -o OUT"};
+  ExpectOperands(args, 1, 1, "import takes one SOURCE");
+  try {
+    TImported imported = ImportDictionary(args.operands[0]);
+    const std::size_t count = imported.Entries.size();
+    WriteDictionaryFile(std::move(imported.Entries), HasFlag(args, "--sort"), args.output);
+    std::cout << args.output << ": " << count << " entries, " << imported.Replaced
+              << " characters replaced by a plain letter or \"?\"";
+    if (imported.CutBodies > 0) {
+      std::cout << ", " << imported.CutBodies << " definitions cut to 65535 bytes";
+    }
+    std::cout << "\n";
+  } catch (const TImportError& e) {
+    throw TToolError{e.what()};
+  }
+  return 0;
+}
+
 int Dump(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {"--text"});
-  if (args.operands.size() != 1) throw TUsageError{};
+  ExpectOperands(args, 1, 1, "dump takes one FILE");
   const bool text = HasFlag(args, "--text");
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
@@ -187,8 +229,11 @@ int Dump(int argc, char** argv) {
 
 int Filter(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {"--scope"});
-  if (args.operands.size() != 2) throw TUsageError{};
-  std::string scope = ArgToCp1252("scope", args.scope);
+  ExpectOperands(args, 2, 2, "filter takes FILE and QUERY");
+  if (args.haveScope && args.scope != "A") {
+    throw TUsageError{"--scope must be A (every entry); leave it out for no scope"};
+  }
+  std::string scope = args.scope;
   std::string queryText = ArgToCp1252("query", args.operands[1]);
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
@@ -210,7 +255,7 @@ int Filter(int argc, char** argv) {
 
 int Search(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {});
-  if (args.operands.size() != 2) throw TUsageError{};
+  ExpectOperands(args, 2, 2, "search takes FILE and TEXT");
   const std::string typed = ArgToCp1252("text", args.operands[1]);
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
@@ -224,18 +269,20 @@ int Search(int argc, char** argv) {
 
 int Contents(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {});
-  if (args.operands.empty() || args.operands.size() > 2) throw TUsageError{};
+  ExpectOperands(args, 1, 2, "contents takes FILE and at most one LETTER");
   char letter = 0;
   if (args.operands.size() == 2) {
     const std::string& l = args.operands[1];
     const bool valid =
         l.size() == 1 && ((l[0] >= 'A' && l[0] <= 'Z') || (l[0] >= 'a' && l[0] <= 'z') ||
                           l[0] == '#' || l[0] == '0');
-    if (!valid) throw TUsageError{};
+    if (!valid) throw TUsageError{"LETTER must be A\u2013Z, # or 0, not '" + l + "'"};
     letter = l[0];
   }
   TIDbRecFile store;
   const int status = LoadStore(args.operands[0], store);
+  // The letters of a broken file would look like an answer: nothing is listed.
+  if (status != 0) return status;
   char scope[] = "A";
   TIDbQuery query;
   query.Scope = scope;
@@ -258,12 +305,12 @@ int Contents(int argc, char** argv) {
   return status;
 }
 
-// A whole decimal integer argument; a usage error otherwise.
-int IntegerArg(const std::string& text) {
+// A whole decimal integer argument `what`; a usage error otherwise.
+int IntegerArg(const std::string& text, const char* what) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-    throw TUsageError{};
+    throw TUsageError{std::string(what) + " must be a whole number, not '" + text + "'"};
   }
   return value;
 }
@@ -273,12 +320,12 @@ int IntegerArg(const std::string& text) {
 // finds them; an empty line where there is none.
 int Region(int argc, char** argv) {
   const TArgs args = ParseArgs(argc, argv, {});
-  if (args.operands.size() != 4) throw TUsageError{};
+  ExpectOperands(args, 4, 4, "region takes FILE VIEW X Y");
   const std::string& path = args.operands[0];
-  const int view = IntegerArg(args.operands[1]);
-  const int x = IntegerArg(args.operands[2]);
-  const int y = IntegerArg(args.operands[3]);
-  if (view < 0 || view > 15) throw TUsageError{};
+  const int view = IntegerArg(args.operands[1], "VIEW");
+  const int x = IntegerArg(args.operands[2], "X");
+  const int y = IntegerArg(args.operands[3], "Y");
+  if (view < 0 || view > 15) throw TUsageError{"VIEW must be 0 to 15, not " + std::to_string(view)};
   // The program takes a missing or unreadable file for one without regions; the tool says so.
   std::error_code ec;
   const bool regular = fs::is_regular_file(path, ec);
@@ -300,16 +347,27 @@ int Region(int argc, char** argv) {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   try {
-    if (argc < 2) throw TUsageError{};
+    if (argc < 2) throw TUsageError{"a command is missing"};
     const std::string command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (command == "--version") {
+      std::cout << "halvena-dict " HALVENA_VERSION "\n";
+      return 0;
+    }
     if (command == "build") return Build(argc, argv);
+    if (command == "import") return Import(argc, argv);
     if (command == "dump") return Dump(argc, argv);
     if (command == "filter") return Filter(argc, argv);
     if (command == "search") return Search(argc, argv);
     if (command == "contents") return Contents(argc, argv);
     if (command == "region") return Region(argc, argv);
-    throw TUsageError{};
-  } catch (const TUsageError&) {
+    throw TUsageError{(command.starts_with("-") ? "option " + command + " is unknown"
+                                                : "unknown command '" + command + "'")};
+  } catch (const TUsageError& e) {
+    if (!e.message.empty()) std::cerr << "halvena-dict: " << e.message << "\n";
     std::cerr << kUsage;
   } catch (const TToolError& e) {
     std::cerr << "halvena-dict: " << e.message << "\n";
