@@ -138,6 +138,30 @@ void GrepWholeWord(benchmark::State& state) {
 }
 BENCHMARK(GrepWholeWord)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The letter buttons of the contents list: 26 questions one by one against one pass.
+void LettersOneByOne(benchmark::State& state) {
+  TIDbRecFile& store = LoadedStore();
+  store.ShowAll();
+  for (auto _ : state) {
+    int enabled = 0;
+    for (char l = 'A'; l <= 'Z'; ++l) enabled += store.HasTitlesFor(1, l);
+    benchmark::DoNotOptimize(enabled);
+  }
+}
+BENCHMARK(LettersOneByOne)->Unit(benchmark::kMillisecond);
+
+void LettersInOnePass(benchmark::State& state) {
+  TIDbRecFile& store = LoadedStore();
+  store.ShowAll();
+  for (auto _ : state) {
+    const TLetterSet letters = store.LettersWithTitles();
+    int enabled = 0;
+    for (char l = 'A'; l <= 'Z'; ++l) enabled += letters.Has(l);
+    benchmark::DoNotOptimize(enabled);
+  }
+}
+BENCHMARK(LettersInOnePass)->Unit(benchmark::kMillisecond);
+
 // Reading every visible record in order: the cost of one step must not grow with the store.
 void GetVisibleRecInOrder(benchmark::State& state) {
   const TCorpusFiles& corpus = Corpus(static_cast<std::size_t>(state.range(0)));

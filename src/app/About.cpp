@@ -2,8 +2,10 @@
 
 #include <QDeadlineTimer>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QThread>
+#include <QTimer>
 
 #include "app/Browser.h"
 #include "imaging/ResourceBitmap.h"
@@ -101,9 +103,17 @@ void TAboutBox::TarnixSBtnClick(TGraphicControl*) {
   MinimizeApplication();
 }
 
+// The window system reports activation late: a click on the info button asks to activate the
+// main window on the press and the about window on the click, and the first answer may arrive
+// after the second request. So the close waits until the window system has answered every
+// request, and happens only when the window is still inactive then.
 void TAboutBox::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
+  if (event->type() != QEvent::ActivationChange || !isVisible() || isActiveWindow()) return;
+  QTimer::singleShot(0, this, [this] {
+    QGuiApplication::sync();
+    if (isVisible() && !isActiveWindow()) close();
+  });
 }
 
 void TAboutBox::keyReleaseEvent(QKeyEvent* event) {
@@ -118,7 +128,7 @@ void TAboutBox::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void ShowAboutBox() {
-  if (!AboutBoxExists || AboutBox == nullptr) AboutBox = new TAboutBox();
+  if (AboutBox == nullptr) AboutBox = new TAboutBox();
   AboutBox->show();
   AboutBox->raise();
   AboutBox->activateWindow();
@@ -146,7 +156,7 @@ void ShowFarewell() {
     QThread::msleep(10);
     ProcessMessages();
   }
-  if (AboutBoxExists && AboutBox != nullptr) AboutBox->close();
+  if (AboutBox != nullptr) AboutBox->close();
 }
 
 }  // namespace halvena

@@ -42,7 +42,8 @@ class TAboutBox : public QWidget {
   TBaseBtn* TarnixSBtn;
 
  protected:
-  // Losing the activation to another window closes the window.
+  // Losing the activation to another window closes the window, once the window system has
+  // answered the activation requests still under way.
   void changeEvent(QEvent* event) override;
   // Enter or Escape released without a modifier closes the window.
   void keyReleaseEvent(QKeyEvent* event) override;

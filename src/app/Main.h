@@ -186,6 +186,8 @@ class TMainForm : public QWidget {
   void BodyImageMouseMove(TGraphicControl* Sender, TShiftState Shift, int X, int Y);
   // The pointer left BodyImage: HintPnl hides and keeps its text.
   void BodyImageMouseLeave();
+  // Runs the query search for the region last pointed at, when SearchEdit holds its query.
+  void BodyImageClick(TGraphicControl* Sender);
   // RotateLeftBtn turns the figure one view on (15 wraps to 0), RotateRightBtn one view back
   // (0 wraps to 15); any other sender only closes the pop-up panels.
   void RotateBtnClick(TGraphicControl* Sender);
@@ -298,7 +300,8 @@ class TMainForm : public QWidget {
   void DrawRowBackdrop(GTextControl* list, TBkControl* background, int Index, const TRect& Rect);
   void DrawListItem(GTextControl* list, TBkControl* background, int Index, TRect Rect,
                     TOwnerDrawState State);
-  // Hands the figure's and the figure buttons' events to the anatomy handlers.
+  // Hands the figure's and the figure buttons' events to the anatomy handlers, and gives the
+  // figure buttons their glyphs, redrawn at every size the buttons take.
   void ConnectAnatomy();
   // Hands the output buttons' clicks to their handlers.
   void ConnectOutput();

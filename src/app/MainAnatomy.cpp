@@ -1,9 +1,12 @@
 // The anatomy handlers of TMainForm: loading the body figure, pointing at a region with its name
-// beside the pointer, clicking it to search, turning the figure and switching its gender.
+// beside the pointer, clicking it to search, turning the figure and switching its gender; and
+// the glyphs of the three figure buttons.
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
 
 #include "anatomy/QueryFiles.h"
 #include "app/Main.h"
@@ -20,23 +23,86 @@ constexpr int kViewCount = 16;
 constexpr int kHintOffset = 32;
 constexpr int kHintPadding = 10;
 
-// Tells the owner when the pointer leaves the watched control.
-class TLeaveWatcher : public QObject {
+// Runs `fn` on every event of `type` that reaches the watched control.
+class TEventWatcher : public QObject {
  public:
-  TLeaveWatcher(QObject* watched, std::function<void()> onLeave)
-      : QObject(watched), FOnLeave(std::move(onLeave)) {
+  TEventWatcher(QObject* watched, QEvent::Type type, std::function<void()> fn)
+      : QObject(watched), FType(type), FFn(std::move(fn)) {
     watched->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Leave) FOnLeave();
+    if (event->type() == FType) FFn();
     return QObject::eventFilter(watched, event);
   }
 
  private:
-  std::function<void()> FOnLeave;
+  QEvent::Type FType;
+  std::function<void()> FFn;
 };
+
+enum class TFigureGlyph { TurnLeft, TurnRight, Female, Male };
+
+// A figure button's sign, light with a dark rim on a transparent ground, drawn for a button of
+// `size` on a grid of 64 x 64 units.
+QImage FigureGlyph(TFigureGlyph glyph, QSize size) {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size.width() / 64.0, size.height() / 64.0);
+  QPainterPath sign;
+  switch (glyph) {
+    case TFigureGlyph::TurnLeft:
+    case TFigureGlyph::TurnRight: {
+      // Three quarters of a turn about the figure's upright axis, ending in an arrowhead.
+      const QRectF orbit(10, 18, 44, 28);
+      sign.arcMoveTo(orbit, -60);
+      sign.arcTo(orbit, -60, 250);
+      const QPointF tip = sign.currentPosition();
+      sign.moveTo(tip + QPointF(-2, -14));
+      sign.lineTo(tip);
+      sign.lineTo(tip + QPointF(14, -4));
+      break;
+    }
+    case TFigureGlyph::Female:
+      sign.addEllipse(QPointF(32, 24), 14, 14);
+      sign.moveTo(32, 38);
+      sign.lineTo(32, 60);
+      sign.moveTo(22, 50);
+      sign.lineTo(42, 50);
+      break;
+    case TFigureGlyph::Male:
+      sign.addEllipse(QPointF(26, 38), 14, 14);
+      sign.moveTo(36, 28);
+      sign.lineTo(56, 8);
+      sign.moveTo(40, 8);
+      sign.lineTo(56, 8);
+      sign.lineTo(56, 24);
+      break;
+  }
+  if (glyph == TFigureGlyph::TurnRight) {
+    sign = QTransform(-1, 0, 0, 1, 64, 0).map(sign);
+  }
+  painter.strokePath(sign, QPen(QColor(40, 48, 44), 11, Qt::SolidLine, Qt::RoundCap));
+  painter.strokePath(sign, QPen(QColor(224, 235, 228), 6, Qt::SolidLine, Qt::RoundCap));
+  return image;
+}
+
+// Gives `button` the glyphs `up` and `down` at its size, now and whenever its size changes.
+void DrawGlyphsAtEverySize(TBaseBtn* button, TFigureGlyph up, TFigureGlyph down) {
+  auto draw = [button, up, down] {
+    TPicture picture;
+    picture.SetIcon(FigureGlyph(up, button->size()));
+    button->SetGlyphUp(picture);
+    picture.SetIcon(FigureGlyph(down, button->size()));
+    button->SetGlyphDown(picture);
+  };
+  button->SetGlyphCentered(true);
+  draw();
+  new TEventWatcher(button, QEvent::Resize, draw);
+}
 
 }  // namespace
 
@@ -44,12 +110,17 @@ void TMainForm::ConnectAnatomy() {
   BodyImage->OnMouseMove = [this](TGraphicControl* sender, TShiftState shift, int x, int y) {
     BodyImageMouseMove(sender, shift, x, y);
   };
-  new TLeaveWatcher(BodyImage, [this] { BodyImageMouseLeave(); });
+  BodyImage->OnClick = [this](TGraphicControl* sender) { BodyImageClick(sender); };
+  new TEventWatcher(BodyImage, QEvent::Leave, [this] { BodyImageMouseLeave(); });
   RotateLeftBtn->OnClick = [this](TGraphicControl* sender) { RotateBtnClick(sender); };
   RotateRightBtn->OnClick = [this](TGraphicControl* sender) { RotateBtnClick(sender); };
   GenderBtn->OnClick = [this](TGraphicControl* sender) { GenderBtnClick(sender); };
   // The name never sits under the pointer, so it must never take the pointer from the figure.
   HintPnl->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // The gender button shows the figure on screen: up female, down male.
+  DrawGlyphsAtEverySize(RotateLeftBtn, TFigureGlyph::TurnLeft, TFigureGlyph::TurnLeft);
+  DrawGlyphsAtEverySize(RotateRightBtn, TFigureGlyph::TurnRight, TFigureGlyph::TurnRight);
+  DrawGlyphsAtEverySize(GenderBtn, TFigureGlyph::Female, TFigureGlyph::Male);
 }
 
 void TMainForm::LoadBodyFigure() {
@@ -95,6 +166,11 @@ void TMainForm::BodyImageMouseMove(TGraphicControl*, TShiftState, int X, int Y) 
 
 void TMainForm::BodyImageMouseLeave() {
   HintPnl->hide();
+}
+
+void TMainForm::BodyImageClick(TGraphicControl* Sender) {
+  if (Closing() || SearchEdit->text().isEmpty()) return;
+  StartQuerySearchBtnClick(Sender);
 }
 
 void TMainForm::RotateBtnClick(TGraphicControl* Sender) {

@@ -67,8 +67,8 @@ bool TMainForm::EntryOnScreen() const {
          RecFile->LastVisNo <= RecFile->VisCount;
 }
 
-// A job that fails on the way is aborted, not ended: the printer gets no half document, and the
-// next job starts afresh with a printer of its own.
+// A job that fails on the way stops drawing at once and is aborted rather than ended, so that a
+// print system that can drop it does; the next job starts afresh with a printer of its own.
 void TMainForm::PrintBtnClick(TGraphicControl*) {
   if (Closing() || !EntryOnScreen() || !PrintersInstalled()) return;
   TPrinter printer;

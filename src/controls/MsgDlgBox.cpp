@@ -97,7 +97,6 @@ TMessageDlgBox::TMessageDlgBox(TPMultiImage& loader)
   MsgLbl->setWordWrap(true);
   MsgLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   MsgLbl->setTextFormat(Qt::PlainText);
-  MsgLbl->setAttribute(Qt::WA_TranslucentBackground);
 
   const struct {
     std::string_view File;

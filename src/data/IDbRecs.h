@@ -11,14 +11,13 @@
 // body bytes, every byte stored through SubstituteByte.
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <bitset>
-#include <memory>
 
 #include "base/ProgressGauge.h"
 #include "data/Query.h"
@@ -93,7 +92,6 @@ class TLetterSet {
 class TIDbRecFile {
  public:
   TIDbRecFile() = default;
-  ~TIDbRecFile() = default;
   TIDbRecFile(const TIDbRecFile&) = delete;
   TIDbRecFile& operator=(const TIDbRecFile&) = delete;
 
@@ -132,7 +130,7 @@ class TIDbRecFile {
 
   TRecTable Recs;              // the records, in file order
   std::int32_t LastVisNo = 0;  // visible number last resolved; the entry on screen
-  std::int32_t LastIndex = 0;  // its chain index; both 0 when there is no cache
+  std::int32_t LastIndex = 0;  // its index; both 0 when there is no cache
   std::int32_t VisCount = 0;   // number of visible records
 
  private:

@@ -25,8 +25,10 @@ std::string KeyTitle(const char* key) {
 
 std::string_view RecTitle(const TIDbRec& rec) {
   if (rec.Key == nullptr) return {};
-  const std::string_view key(rec.Key, strnlen(rec.Key, rec.KeyLen));
-  return key.substr(0, key.find('|'));
+  // Titles are short: one pass for the first "|" or NUL beats two library calls.
+  std::size_t n = 0;
+  while (n < rec.KeyLen && rec.Key[n] != '|' && rec.Key[n] != '\0') ++n;
+  return std::string_view(rec.Key, n);
 }
 
 char LetterGroup(std::string_view title) {

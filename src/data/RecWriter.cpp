@@ -12,7 +12,11 @@ void AppendLittleEndian(std::string& out, std::uint32_t value, int bytes) {
 }
 
 void AppendSubstituted(std::string& out, const std::string& text) {
-  for (char c : text) out += static_cast<char>(SubstituteByte(static_cast<std::uint8_t>(c)));
+  const std::size_t at = out.size();
+  out.resize(at + text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    out[at + i] = static_cast<char>(SubstituteByte(static_cast<std::uint8_t>(text[i])));
+  }
 }
 
 }  // namespace

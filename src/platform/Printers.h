@@ -42,7 +42,8 @@ class TPrinter {
   bool NewPage();
   // Sends the job to the printer.
   void EndDoc();
-  // Drops the job: what was drawn is not printed (as far as the printer still can).
+  // Aborts the job. Where the print system cannot withdraw it (Qt's PDF and CUPS output), what
+  // was drawn so far still comes out.
   void Abort();
   // True once the job was aborted or failed.
   bool Aborted() const;

@@ -1,12 +1,14 @@
 // The main window's body figure: loading its pictures, pointing at regions, turning it and
 // switching its gender, on a program folder with small query files and solid pictures.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFontMetrics>
 #include <QTest>
 
 #include "AppTesting.h"
 #include "app/Main.h"
+#include "data/RecWriter.h"
 #include "platform/Application.h"
 
 namespace halvena {
@@ -202,6 +204,16 @@ TEST_F(AnatomyTest, MissingQueryFileNamesNoRegion) {
   EXPECT_TRUE(form.SearchEdit->text().isEmpty());
 }
 
+TEST_F(AnatomyTest, FolderOrPipeAsQueryFileGivesAnEmptyListWithoutWaiting) {
+  QFile::remove(PathOf(QStringLiteral("D/qf.dat")));
+  QFile::remove(PathOf(QStringLiteral("D/qm.dat")));
+  ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("D/qf.dat"))));
+  ASSERT_EQ(::mkfifo(PathOf(QStringLiteral("D/qm.dat")).toLocal8Bit().constData(), 0600), 0);
+  TMainForm form;
+  EXPECT_EQ(form.FemaleQueryLines->Count(), 0);
+  EXPECT_EQ(form.MaleQueryLines->Count(), 0);
+}
+
 TEST_F(AnatomyTest, PicturesAreDecodedAtTheDisplaysDepth) {
   SetDisplay(800, 600, 8);
   TMainForm form;
@@ -218,6 +230,51 @@ TEST_F(AnatomyTest, PointingAfterTheCloseDoesNothing) {
   ASSERT_EQ(form.FemaleQueryLines, nullptr);
   form.BodyImageMouseMove(form.BodyImage, Qt::NoModifier, 37, 100);
   EXPECT_FALSE(form.HintPnl->isVisibleTo(form.MainFormPanel));
+}
+
+// In anatomy mode over a small dictionary: only "Punt" holds the word punt.
+class AnatomySearchTest : public AnatomyTest {
+ protected:
+  void SetUp() override {
+    AnatomyTest::SetUp();
+    const TRecImage recs[] = {{1, "Links", "De linkerkant."},
+                              {2, "Punt", "Een punt van het lichaam."},
+                              {3, "Rechts", "De rechterkant."}};
+    std::string dictionary;
+    ASSERT_TRUE(EncodeRecFile(recs, dictionary));
+    WriteFile(QStringLiteral("D/IDbRecs.dat"), dictionary);
+  }
+};
+
+TEST_F(AnatomySearchTest, ClickSearchesTheRegionPointedAtAndShowsTheFirstEntry) {
+  TMainForm form;
+  form.show();
+  form.AnatomicBtnClick(form.AnatomicBtn);
+  ASSERT_TRUE(form.BodyImage->isVisibleTo(&form));
+  MoveOverFigure(form, {37, 100});
+  Click(form.BodyImage, {37, 100});
+  ASSERT_EQ(form.QueryResultsLst->Items().Count(), 1);
+  EXPECT_EQ(form.QueryResultsLst->Items()[0], "1|Punt");
+  EXPECT_EQ(form.QueryResultsLst->ItemIndex(), 0);
+  EXPECT_EQ(form.iDbRecHeaderLbl->text(), QStringLiteral("Punt"));
+  EXPECT_GT(form.iDbRecText->Items().Count(), 0);
+  EXPECT_EQ(form.QueryResultsLstLbl->text(), QStringLiteral("Gevonden onder \"Punt\": 1"));
+  EXPECT_TRUE(form.QueryResultsLst->isVisibleTo(&form));
+  EXPECT_EQ(form.QueryResultsLst->y(), form.BodyImage->y() + form.BodyImage->height() + 5);
+}
+
+TEST_F(AnatomySearchTest, ClickWithoutAQueryPointedAtDoesNothing) {
+  TMainForm form;
+  form.show();
+  form.SearchEdit->setText(QStringLiteral("+punt"));  // left over from another mode
+  form.AnatomicBtnClick(form.AnatomicBtn);
+  form.QueryResultsLstLbl->setText(QStringLiteral("ongewijzigd"));
+  Click(form.BodyImage, {37, 100});  // before any pointing
+  EXPECT_EQ(form.QueryResultsLstLbl->text(), QStringLiteral("ongewijzigd"));
+  MoveOverFigure(form, {60, 100});  // "Rechts" has no query
+  Click(form.BodyImage, {60, 100});
+  EXPECT_EQ(form.QueryResultsLstLbl->text(), QStringLiteral("ongewijzigd"));
+  EXPECT_EQ(form.QueryResultsLst->Items().Count(), 0);
 }
 
 struct TFigureClass {
@@ -259,6 +316,20 @@ TEST_P(AnatomyClasses, PictureFillsTheFigureThatTheHitTestMaps) {
   EXPECT_EQ(shown.pixelColor(w - 2, h - 2), QColor(Qt::green));
   MoveOverFigure(form, {w * 3 / 4, h / 4});
   EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Rechts"));
+}
+
+TEST_P(AnatomyClasses, FigureButtonsShowGlyphsDrawnAtTheirSize) {
+  const TFigureClass& c = GetParam();
+  SetDisplay(c.ScreenWidth, c.ScreenHeight, 32);
+  TMainForm form;
+  form.show();
+  for (TBaseBtn* button : {form.RotateLeftBtn, form.RotateRightBtn, form.GenderBtn}) {
+    EXPECT_EQ(button->GlyphUp().Image().size(), button->size());
+    EXPECT_EQ(button->GlyphDown().Image().size(), button->size());
+  }
+  // The gender button shows the figure on screen: female up, male down.
+  EXPECT_NE(form.GenderBtn->GlyphUp().Image(), form.GenderBtn->GlyphDown().Image());
+  EXPECT_NE(form.RotateLeftBtn->GlyphUp().Image(), form.RotateRightBtn->GlyphUp().Image());
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, AnatomyClasses,

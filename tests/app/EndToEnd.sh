@@ -32,7 +32,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-check() {  # check NAME CONDITION...
+check() {  # check NAME CONDITION...: counts and prints the result; fails when CONDITION fails
   local name=$1
   shift
   if "$@"; then
@@ -41,6 +41,7 @@ check() {  # check NAME CONDITION...
   else
     failed=$((failed + 1))
     echo "FAIL $name"
+    return 1
   fi
 }
 
@@ -178,6 +179,108 @@ removed() {
 check "UNINSTALL removes the installation" removed
 stop_screen
 
+# The anatomy browser on the real figures and query files in each screen-size class: point at an
+# organ, see its name, click, see its entries; turn the figure and switch its gender.
+# Screenshots stay in BUILD_FOLDER/EndToEnd-anatomy/. Needs ImageMagick's import and compare.
+#   anatomy_checks SCREEN WINDOW_X WINDOW_Y ZOOM_NUMERATOR SUFFIX
+anatomy_checks() {
+  local screen=$1 wx=$2 wy=$3 zoom_m=$4 suffix=$5
+  local shots=$build/EndToEnd-anatomy/$suffix
+  rm -rf "$shots" && mkdir -p "$shots"
+  # A design coordinate zoomed by ZOOM_NUMERATOR / 480, halves away from zero, on the screen.
+  zoom() { echo $((($1 * zoom_m * 2 + 480) / 960)); }
+  at() { echo $((wx + $(zoom "$1"))) $((wy + $(zoom "$2"))); }
+  shot() { import -window root "$shots/$1.png"; }
+  crop() { convert "$shots/$1.png" -crop "$2x$3+$4+$5" +repage "$shots/$6.png"; }  # SHOT W H X Y OUT
+  shows_picture() {  # shows_picture SHOT PICTURE: the figure on screen is the picture file
+    crop "$1" "$fw" "$fh" "$fx" "$fy" "$1-figure"
+    local n
+    n=$(compare -metric AE -fuzz 1% "$shots/$1-figure.png" "bmp:$build/I/B/$2" null: 2>&1)
+    echo "     $n pixels of $1 differ from $2"
+    [ "$n" = 0 ]
+  }
+  differs() {  # differs SHOT1 SHOT2 W H X Y: the area changed
+    crop "$1" "$3" "$4" "$5" "$6" a && crop "$2" "$3" "$4" "$5" "$6" b
+    local n
+    n=$(compare -metric AE "$shots/a.png" "$shots/b.png" null: 2>&1)
+    echo "     $n pixels differ between $1 and $2"
+    [ "${n%%.*}" -gt 50 ]
+  }
+  colour_at() { convert "$shots/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
+  # Clicks the control whose design centre is at X Y and moves the pointer off the window.
+  click_design() {
+    read -r x y < <(at "$1" "$2")
+    xdotool mousemove "$x" "$y" click 1
+    sleep 1
+    xdotool mousemove 5 5
+    sleep 0.5
+  }
+
+  start_screen "$screen"
+  "$program" >/dev/null 2>&1 &
+  pids+=($!)
+  check "anatomy $suffix: the window appears" wait_windows 1
+  sleep 1
+  click_design 51 98  # AnatomicBtn
+  local fx fy fr fb fw fh
+  read -r fx fy < <(at 137 98)  # BodyImage
+  read -r fr fb < <(at 211 313)
+  fw=$((fr - fx)) fh=$((fb - fy))
+  shot anatomy
+  check "anatomy $suffix: the female front view fills the figure" shows_picture anatomy "f$suffix/f${suffix}_00"
+
+  # A point of the chest, mapped as the program maps it, names a region with a query.
+  local px=$((fw / 2)) py=$((fh * 82 / 268)) frame name query
+  frame=$(awk -v x=$px -v y=$py -v w=$fw -v h=$fh 'BEGIN { printf "%.0f %.0f", 508 / w * x, 1476 / h * y }')
+  "$build/halvena-dict" region "$build/D/qf.dat" 0 $frame >"$shots/region.txt"
+  name=$(sed -n 1p "$shots/region.txt")
+  query=$(sed -n 2p "$shots/region.txt")
+  echo "     pixel $px $py of the figure is $frame of the reference frame: \"$name\", query $query"
+  check "anatomy $suffix: the chest is a region with a query" test -n "$name" -a -n "$query"
+  xdotool mousemove $((fx + px - 3)) $((fy + py)) sleep 0.2 mousemove $((fx + px)) $((fy + py))
+  sleep 0.5
+  shot pointed
+  # The panel's top-left corner is 32 right of and 32 above the pointer.
+  local hx=$((fx + px + 32)) hy=$((fy + py - 32))
+  check "anatomy $suffix: the yellow name panel is beside the pointer" \
+    test "$(colour_at pointed $((hx + 2)) $((hy + 2)))" = "srgb(255,255,0)"
+  crop pointed 30 12 $((hx + 2)) $((hy + 2)) name
+  check "anatomy $suffix: the name panel holds text" \
+    test "$(convert "$shots/name.png" -fill white +opaque 'srgb(255,255,0)' -format '%[fx:mean<1?1:0]' info:)" = 1
+  xdotool click 1
+  sleep 2
+  shot clicked
+  local lx ly tx ty
+  read -r lx ly < <(at 42 318)  # QueryResultsLst under the figure
+  check "anatomy $suffix: the click lists entries under the figure" \
+    differs pointed clicked "$(zoom 200)" "$(zoom 60)" "$lx" "$ly"
+  read -r tx ty < <(at 306 112)  # iDbRecText
+  check "anatomy $suffix: the click shows the first entry" \
+    differs pointed clicked "$(zoom 280)" "$(zoom 270)" "$tx" "$ty"
+
+  click_design 116 299  # RotateLeftBtn
+  shot turned
+  check "anatomy $suffix: a left turn shows view 01" shows_picture turned "f$suffix/f${suffix}_01"
+  check "anatomy $suffix: the name panel hides when the pointer leaves the figure" \
+    test "$(colour_at turned $((hx + 2)) $((hy + 2)))" != "srgb(255,255,0)"
+  click_design 233 107  # GenderBtn
+  shot male
+  check "anatomy $suffix: the gender switch shows the male figure in view 01" \
+    shows_picture male "m$suffix/m${suffix}_01"
+  click_design 233 299  # RotateRightBtn, twice
+  click_design 233 299
+  shot male15
+  check "anatomy $suffix: two right turns show male view 15" shows_picture male15 "m$suffix/m${suffix}_15"
+  stop_screen
+}
+if command -v import >/dev/null && command -v compare >/dev/null; then
+  anatomy_checks 800x600 80 60 480 6x4
+  anatomy_checks 1024x768 112 84 600 8x6
+  anatomy_checks 1280x1024 128 128 768 10x7
+else
+  echo "skip anatomy: ImageMagick's import and compare are needed"
+fi
+
 # Output: "Klembord" copies the entry on screen, "?" starts the desktop's browser opener with the
 # help address, the info button shows one about window however often it is pressed, and
 # quitting shows the about window as a farewell before the program ends. Clicks land on the
@@ -192,8 +295,10 @@ output_checks() {
   printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s"\n' "$log" >"$bin/xdg-open"
   chmod +x "$bin/xdg-open"
 
-  click_at() {  # click_at X Y, in the main window
-    xdotool mousemove --window "$id" "$1" "$2" click 1
+  click_at() {  # click_at X Y, in the main window: points at the button first, as a hand does
+    xdotool mousemove --window "$id" "$1" "$2"
+    sleep 0.3
+    xdotool click 1
     sleep 0.5
   }
   about_windows() {
@@ -208,10 +313,10 @@ output_checks() {
   }
 
   start_screen 1024x768
-  PATH=$bin:$PATH "$program" >/dev/null 2>&1 &
+  PATH=$bin:$PATH "$program" >"$work/output.log" 2>&1 &
   pid=$!
   pids+=("$pid")
-  check "output: the window appears" wait_windows 1
+  check "output: the window appears" wait_windows 1 || tail -n 20 "$work/output.log"
   id=$(main_windows | head -n1)
   sleep 1
 
@@ -236,7 +341,7 @@ output_checks() {
   check "the main window is gone during the farewell" wait_windows 0
   status=
   check "the program ends after the farewell" wait_exit "$pid"
-  check "the program ends with code 0" test "$status" = 0
+  check "the program ends with code 0" test "$status" = 0 || tail -n 20 "$work/output.log"
 
   start_screen 1024x768
   PATH=$bin:$PATH "$program" >/dev/null 2>&1 &

@@ -180,9 +180,6 @@ TEST_F(OutputTest, InfoButtonShowsOneAboutWindow) {
   ASSERT_NE(AboutBox, nullptr);
   EXPECT_TRUE(AboutBoxExists);
   EXPECT_TRUE(AboutBox->isVisible());
-  EXPECT_EQ(AboutBox->size(), QSize(329, 329));
-  EXPECT_EQ(AboutBox->ZentaSBtn->geometry(), QRect(211, 207, 78, 95));
-  EXPECT_EQ(AboutBox->TarnixSBtn->geometry(), QRect(40, 267, 130, 40));
   // Closing only hides it; the next request shows the same window.
   TAboutBox* first = AboutBox;
   AboutBox->close();
@@ -243,8 +240,16 @@ TEST_F(OutputTest, AboutWindowClosesWhenAnotherWindowIsActivated) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(AboutBox));
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-  EXPECT_FALSE(AboutBox->isVisible());
+  QTRY_VERIFY(!AboutBox->isVisible());
   EXPECT_TRUE(AboutBoxExists);
+  // Pressing the info button asks to activate the main window and then the about window; the
+  // about window stays, however late the first activation arrives.
+  ShowAboutBox();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(AboutBox));
+  other.activateWindow();
+  ShowAboutBox();
+  QTest::qWait(50);
+  EXPECT_TRUE(AboutBox->isVisible());
 }
 
 TEST_F(OutputTest, LogoButtonsOpenTheWebSitesAndCloseTheWindow) {

@@ -45,7 +45,11 @@ TEST(DictdIndex, LinesWithThreeOrFourFields) {
   EXPECT_EQ(entries[3].Length, 3u);        // the last line needs no line end
   EXPECT_TRUE(IsDictdDatabaseEntry(entries[0].Headword));
   EXPECT_TRUE(IsDictdDatabaseEntry("00databaseutf8"));
+  EXPECT_TRUE(IsDictdDatabaseEntry("00-web1913-info"));
   EXPECT_FALSE(IsDictdDatabaseEntry("hart"));
+  EXPECT_FALSE(IsDictdDatabaseEntry("00-"));
+  EXPECT_FALSE(IsDictdDatabaseEntry("00-Agent"));
+  EXPECT_FALSE(IsDictdDatabaseEntry("00 database"));
 }
 
 TEST(DictdIndex, FaultsNameTheLine) {

@@ -62,7 +62,13 @@ std::vector<TIndexEntry> ParseDictdIndex(const std::string& file, std::string_vi
 }
 
 bool IsDictdDatabaseEntry(std::string_view headword) {
-  return headword.starts_with("00-database-") || headword.starts_with("00database");
+  if (headword.starts_with("00database")) return true;
+  if (!headword.starts_with("00-") || headword.size() < 4) return false;
+  // "00-database-info", and alike the database's own "00-gcide-long" or "00-web1913-info".
+  for (const char c : headword.substr(3)) {
+    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-')) return false;
+  }
+  return true;
 }
 
 }  // namespace halvena::dict

@@ -29,7 +29,8 @@ bool DecodeDictdNumber(std::string_view digits, std::uint64_t& value);
 std::vector<TIndexEntry> ParseDictdIndex(const std::string& file, std::string_view content);
 
 // Whether a headword names one of dictd's own entries about the database ("00-database-info",
-// "00databaseshort", ...), which are no dictionary entries.
+// "00databaseshort", "00-gcide-long": "00-" and lower-case letters, digits and dashes only),
+// which are no dictionary entries.
 bool IsDictdDatabaseEntry(std::string_view headword);
 
 }  // namespace halvena::dict

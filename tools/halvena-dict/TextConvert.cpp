@@ -263,6 +263,12 @@ std::string TCp1252Converter::Convert(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   while (!text.empty()) {
+    // Runs of ASCII, most of any text, go as they are.
+    std::size_t ascii = 0;
+    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+    out.append(text.substr(0, ascii));
+    text.remove_prefix(ascii);
+    if (text.empty()) break;
     char32_t ch;
     std::size_t len = DecodeUtf8(text, ch);
     if (len == 0) {
