@@ -39,7 +39,7 @@ QColor ViewColour(bool male, int view) {
   return QColor(male ? 200 : 40, 10 + view * 15, 90);
 }
 
-class AnatomyTest : public testing::TProgramFolderTest {
+class AnatomyTest : public test::TProgramFolderTest {
  protected:
   void SetUp() override {
     TProgramFolderTest::SetUp();
@@ -65,12 +65,12 @@ class AnatomyTest : public testing::TProgramFolderTest {
   }
 
   static void MoveOverFigure(TMainForm& form, QPoint at) {
-    testing::SendMouse(form.BodyImage, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    test::SendMouse(form.BodyImage, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
   }
 
   static void Click(QWidget* widget, QPoint at) {
-    testing::SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-    testing::SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    test::SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    test::SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
   }
 };
 
@@ -306,7 +306,7 @@ TEST_P(AnatomyClasses, PictureFillsTheFigureThatTheHitTestMaps) {
   form.show();
   ASSERT_EQ(form.BodyImage->size(), c.Figure);
   form.BodyImage->show();
-  const QImage shown = testing::Render(*form.BodyImage);
+  const QImage shown = test::Render(*form.BodyImage);
   const int w = c.Figure.width();
   const int h = c.Figure.height();
   for (QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {

@@ -1,5 +1,5 @@
 // Helpers of the application tests: a program folder of their own with skins and data files,
-// a display of a chosen size and depth, rendering a widget and sending it mouse events.
+// a display of a chosen size and depth; the widget helpers of all tests come with it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,8 +15,9 @@
 
 #include "base/ProgramFolder.h"
 #include "platform/Display.h"
+#include "support/Widgets.h"
 
-namespace halvena::testing {
+namespace halvena::test {
 
 // A temporary program folder and display for the lifetime of the fixture; the current folder is
 // restored at the end.
@@ -62,20 +63,4 @@ class TProgramFolderTest : public ::testing::Test {
   QString FSavedCurrent;
 };
 
-inline QImage Render(QWidget& widget, QColor background = Qt::white) {
-  QImage image(widget.size(), QImage::Format_RGB32);
-  image.fill(background);
-  widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-  return image;
-}
-
-// Sends `widget` a mouse event at `at` (its own coordinates) through the application, so that
-// event filters see it.
-inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                      Qt::MouseButtons held) {
-  QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held,
-                    Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
-}
-
-}  // namespace halvena::testing
+}  // namespace halvena::test

@@ -14,7 +14,7 @@ QImage Opaque(const QImage& image) {
   return image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
 }
 
-class IntroTest : public testing::TProgramFolderTest {
+class IntroTest : public test::TProgramFolderTest {
  protected:
   void TearDown() override {
     delete IntroForm;

@@ -9,9 +9,9 @@
 namespace halvena {
 namespace {
 
-using testing::SendMouse;
+using test::SendMouse;
 
-class MainChromeTest : public testing::TProgramFolderTest {
+class MainChromeTest : public test::TProgramFolderTest {
  protected:
   void SetUp() override {
     TProgramFolderTest::SetUp();

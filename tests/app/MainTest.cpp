@@ -15,7 +15,7 @@
 namespace halvena {
 namespace {
 
-using testing::TProgramFolderTest;
+using test::TProgramFolderTest;
 
 class MainFormTest : public TProgramFolderTest {};
 
@@ -164,13 +164,13 @@ TEST_F(MainFormTest, TabButtonsPaintOnlyInsideTheirShape) {
   WriteSkin(QStringLiteral("bir6x4"), Qt::blue, 139, 17);
   WriteSkin(QStringLiteral("bor6x4"), Qt::blue, 139, 17);
   TMainForm form;
-  const QImage left = testing::Render(*form.ContentBtn);
+  const QImage left = test::Render(*form.ContentBtn);
   ASSERT_EQ(left.size(), QSize(65, 17));
   EXPECT_EQ(left.pixelColor(1, 7), QColor(Qt::red));     // the knob at the outer end
   EXPECT_EQ(left.pixelColor(1, 15), QColor(Qt::white));  // under the knob
   EXPECT_EQ(left.pixelColor(40, 8), QColor(Qt::red));
   EXPECT_EQ(left.pixelColor(64, 0), QColor(Qt::white));  // the rounded far end
-  const QImage right = testing::Render(*form.GoToBtn);
+  const QImage right = test::Render(*form.GoToBtn);
   ASSERT_EQ(right.size(), QSize(65, 17));
   EXPECT_EQ(right.pixelColor(63, 7), QColor(Qt::blue));
   EXPECT_EQ(right.pixelColor(63, 15), QColor(Qt::white));
@@ -187,7 +187,7 @@ TEST_F(MainFormTest, BackgroundDependsOnTheDisplayDepth) {
     SCOPED_TRACE(c.Bits);
     SetDisplay(800, 600, c.Bits);
     TMainForm form;
-    const QImage window = testing::Render(form);
+    const QImage window = test::Render(form);
     EXPECT_EQ(window.pixelColor(610, 300), c.Colour);
     EXPECT_EQ(form.SearchEdit->palette().color(QPalette::Base), c.Colour);
   }
@@ -198,7 +198,7 @@ TEST_F(MainFormTest, PressedFigureButtonsShowTheirSunkenFrame) {
   TMainForm form;
   for (TBaseBtn* button : {form.RotateLeftBtn, form.RotateRightBtn, form.GenderBtn}) {
     button->SetButtonIsDown(true);
-    const QImage image = testing::Render(*button, Qt::black);
+    const QImage image = test::Render(*button, Qt::black);
     EXPECT_EQ(image.pixelColor(0, 9), QColor(128, 128, 128));
     EXPECT_EQ(image.pixelColor(17, 9), QColor(Qt::white));
   }

@@ -36,7 +36,7 @@ QRgb SkinPixel(int x, int y) {
   return qRgb(x % 256, y % 256, 60);
 }
 
-class NavigationTest : public testing::TProgramFolderTest {
+class NavigationTest : public test::TProgramFolderTest {
  protected:
   void SetUp() override {
     TProgramFolderTest::SetUp();
@@ -267,7 +267,7 @@ TEST_F(NavigationTest, RowsShowTheSkinBehindTheirText) {
   TMainForm form;
   Show(form);
   ASSERT_EQ(form.ContentLst->pos(), QPoint(42, 132));
-  const QImage image = testing::Render(*form.ContentLst, Qt::white);
+  const QImage image = test::Render(*form.ContentLst, Qt::white);
   // Where no text is, every pixel is the skin's at the same place of the window, also far
   // below the last row.
   for (const QPoint at : {QPoint(1, 1), QPoint(190, 20), QPoint(3, 100), QPoint(199, 191)}) {
@@ -292,7 +292,7 @@ TEST_F(NavigationTest, SelectedRowIsLargerAndHotRowUnderlined) {
                                       TOwnerDrawState) {
       form.ContentLstDrawItem(control, index, rect, index == 0 ? state : 0);
     };
-    return InkOfRow(testing::Render(*list, Qt::white), *list, 0);
+    return InkOfRow(test::Render(*list, Qt::white), *list, 0);
   };
   const TInk plain = renderRow0(0);
   const TInk selected = renderRow0(odSelected);

@@ -37,7 +37,7 @@ void Click(TGraphicControl* control) {
 
 // A program folder with a dictionary of three entries; the second one, "Long", is put on the
 // screen the way the display does it: every record visible and the store's cache on it.
-class OutputTest : public testing::TProgramFolderTest {
+class OutputTest : public test::TProgramFolderTest {
  protected:
   void SetUp() override {
     TProgramFolderTest::SetUp();
@@ -208,7 +208,7 @@ TEST_F(OutputTest, AboutPictureFollowsTheDisplayDepth) {
   EXPECT_EQ(Opaque(about.AboutBoxImage->Image().Image()),
             Opaque(PictureResource(QStringLiteral("AboutBoxImage"))));
   // The picture fills the frame, so the logos lie under their buttons.
-  const QImage shown = testing::Render(about);
+  const QImage shown = test::Render(about);
   EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 0));
   EXPECT_EQ(shown.pixel(2 + 100, 2 + 200),
             Opaque(PictureResource(QStringLiteral("AboutBoxImage"))).pixel(100, 200));

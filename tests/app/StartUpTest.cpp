@@ -44,7 +44,7 @@ TEST(CommandLine, QtsOptionsAndTheirValuesPassOtherOptionsAreErrors) {
   EXPECT_EQ(Parse({"-"}).Kind, TCommandKind::Start);  // not an option
 }
 
-class MissingData : public testing::TProgramFolderTest {};
+class MissingData : public test::TProgramFolderTest {};
 
 TEST_F(MissingData, NamesEachMissingFolderOrDictionary) {
   std::vector<std::string> missing = MissingProgramData();

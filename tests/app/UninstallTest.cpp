@@ -53,7 +53,7 @@ TEST(UninstallSplitLimits, OverlongPartsStartNothing) {
 // A program folder with an uninstall script at its fixed place that notes its working folder and
 // arguments in "ran.txt" and then ends with `exitCode`, and an installation record whose
 // command line is `commandLine` (the script's own path, quoted, when empty).
-class UninstallRun : public testing::TProgramFolderTest {
+class UninstallRun : public test::TProgramFolderTest {
  protected:
   void SetUp() override {
     TProgramFolderTest::SetUp();

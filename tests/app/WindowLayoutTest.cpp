@@ -13,7 +13,7 @@
 namespace halvena {
 namespace {
 
-using testing::TProgramFolderTest;
+using test::TProgramFolderTest;
 
 struct TLayoutCase {
   const char* Name;

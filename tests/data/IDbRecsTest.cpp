@@ -12,9 +12,9 @@
 namespace halvena {
 namespace {
 
-using testing::Encode;
-using testing::RecordingGauge;
-using testing::TempFile;
+using test::Encode;
+using test::RecordingGauge;
+using test::TempFile;
 
 std::string Key(const TIDbRec* rec) {
   return rec->Key ? std::string(rec->Key, rec->KeyLen) : "";

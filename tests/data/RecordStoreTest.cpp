@@ -9,8 +9,8 @@
 namespace halvena {
 namespace {
 
-using testing::AddRec;
-using testing::RecordingGauge;
+using test::AddRec;
+using test::RecordingGauge;
 
 class RecordStore : public ::testing::Test {
  protected:

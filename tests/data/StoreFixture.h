@@ -14,7 +14,7 @@
 #include "data/IDbRecs.h"
 #include "data/RecWriter.h"
 
-namespace halvena::testing {
+namespace halvena::test {
 
 inline void AddRec(TIDbRecFile& store, std::uint32_t id, const std::string& key,
                    const std::string& text) {
@@ -60,4 +60,4 @@ inline std::string Encode(const std::vector<TRecImage>& recs) {
   return bytes;
 }
 
-}  // namespace halvena::testing
+}  // namespace halvena::test

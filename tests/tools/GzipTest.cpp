@@ -8,9 +8,9 @@
 namespace halvena::dict {
 namespace {
 
-using testing::Dictzip;
-using testing::Gzip;
-using testing::TScratch;
+using test::Dictzip;
+using test::Gzip;
+using test::TScratch;
 
 std::string Sample() {
   std::string data;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace halvena::dict::testing {
+namespace halvena::test {
 
 class TScratch {
  public:
@@ -111,4 +111,4 @@ inline std::string Dictzip(const std::string& data, std::size_t chunkLength) {
   return g + body + GzipTrailer(data);
 }
 
-}  // namespace halvena::dict::testing
+}  // namespace halvena::test

@@ -13,11 +13,11 @@
 namespace halvena::dict {
 namespace {
 
-using testing::Base64Number;
-using testing::BigEndian;
-using testing::Dictzip;
-using testing::Gzip;
-using testing::TScratch;
+using test::Base64Number;
+using test::BigEndian;
+using test::Dictzip;
+using test::Gzip;
+using test::TScratch;
 
 // A dictd dictionary of three entries and the database's own entries, UTF-8.
 struct TDictdFiles {

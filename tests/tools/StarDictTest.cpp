@@ -9,7 +9,7 @@
 namespace halvena::dict {
 namespace {
 
-using testing::BigEndian;
+using test::BigEndian;
 
 template <typename F>
 std::string ErrorOf(F f) {
