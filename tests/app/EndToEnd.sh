@@ -63,6 +63,9 @@ stop_screen() {
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
+  # The X server needs a moment to let go of the killed programs' connections; a program
+  # started on a new screen at once may otherwise be refused its display.
+  [ ${#pids[@]} -eq 0 ] || sleep 0.5
   pids=()
   if [ -n "$xvfb" ]; then
     kill "$xvfb" 2>/dev/null
@@ -111,7 +114,7 @@ geometry_is() {  # geometry_is X Y W H
 # Window size and position for each screen-size class.
 while read -r screen x y w h; do
   start_screen "$screen"
-  "$program" >/dev/null 2>&1 &
+  "$program" >>"$work/program.log" 2>&1 &
   pids+=($!)
   check "window on a $screen screen appears" wait_windows 1
   check "window on a $screen screen is ${w}x$h at $x,$y" geometry_is "$x" "$y" "$w" "$h"
@@ -124,7 +127,7 @@ SIZES
 check "the window's X11 class is Halvena" test -n "$(xdotool search --onlyvisible --class '^Halvena$')"
 
 start_screen 600x800
-"$program" >/dev/null 2>&1 &
+"$program" >>"$work/program.log" 2>&1 &
 pid=$!
 status=
 check "a 600x800 screen ends the program" wait_exit "$pid"
@@ -132,10 +135,10 @@ check "a 600x800 screen gives exit code 1" test "$status" = 1
 
 # A second start hands over and ends; one window stays.
 start_screen 1024x768
-"$program" >/dev/null 2>&1 &
+"$program" >>"$work/program.log" 2>&1 &
 pids+=($!)
 wait_windows 1
-"$program" >/dev/null 2>&1 &
+"$program" >>"$work/program.log" 2>&1 &
 pid=$!
 status=
 check "a second start ends" wait_exit "$pid"
@@ -145,9 +148,9 @@ check "a second start leaves one window" wait_windows 1
 
 # Two copies started at the same instant: one runs, the other hands over.
 start_screen 1024x768
-"$program" >/dev/null 2>&1 &
+"$program" >>"$work/program.log" 2>&1 &
 first=$!
-"$program" >/dev/null 2>&1 &
+"$program" >>"$work/program.log" 2>&1 &
 second=$!
 pids+=("$first" "$second")
 check "two copies started together show one window" wait_windows 1
@@ -162,7 +165,7 @@ mkdir -p "$shots"
 browse() {  # browse SCREEN M D
   local screen=$1 m=$2 d=$3 id
   start_screen "$screen"
-  "$program" >/dev/null 2>&1 &
+  "$program" >>"$work/program.log" 2>&1 &
   pids+=($!)
   check "$screen: the reader's window appears" wait_windows 1 || {
     stop_screen
@@ -309,7 +312,7 @@ anatomy_checks() {
   }
 
   start_screen "$screen"
-  "$program" >/dev/null 2>&1 &
+  "$program" >>"$work/program.log" 2>&1 &
   pids+=($!)
   check "anatomy $suffix: the window appears" wait_windows 1
   sleep 1
@@ -436,7 +439,7 @@ output_checks() {
   check "the program ends with code 0" test "$status" = 0 || tail -n 20 "$work/output.log"
 
   start_screen 1024x768
-  PATH=$bin:$PATH "$program" >/dev/null 2>&1 &
+  PATH=$bin:$PATH "$program" >>"$work/program.log" 2>&1 &
   pids+=($!)
   wait_windows 1
   id=$(main_windows | head -n1)
@@ -454,5 +457,9 @@ output_checks() {
 }
 output_checks
 
+if [ "$failed" -gt 0 ] && [ -s "$work/program.log" ]; then
+  echo "---- what the started programs wrote (last 40 lines)"
+  tail -n 40 "$work/program.log"
+fi
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

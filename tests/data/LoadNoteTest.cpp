@@ -7,8 +7,8 @@
 namespace halvena {
 namespace {
 
-using testing::Encode;
-using testing::TempFile;
+using test::Encode;
+using test::TempFile;
 
 // The note for each way a load can go, told from the loader's own answer.
 TEST(DictionaryLoadNote, TellsWhatWentWrongAndNothingForASoundFile) {
