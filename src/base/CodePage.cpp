@@ -12,7 +12,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Decodes one UTF-8 character at `pos`; answers the number of bytes used, 0 when malformed.
+}  // namespace
+
 std::size_t DecodeUtf8(std::string_view s, std::size_t pos, char32_t& ch) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
   if (b0 < 0x80) {
@@ -39,8 +40,6 @@ std::size_t DecodeUtf8(std::string_view s, std::size_t pos, char32_t& ch) {
   if (ch < min || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return 0;
   return len;
 }
-
-}  // namespace
 
 char32_t Cp1252ToUnicode(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];

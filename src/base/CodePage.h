@@ -29,6 +29,11 @@ struct TCp1252Result {
 // UTF-8 sequence or character that Windows-1252 cannot hold and reports where.
 TCp1252Result Utf8ToCp1252(std::string_view utf8, std::string& out);
 
+// Decodes the UTF-8 character at byte `pos` of `s` (pos < s.size()) into `ch`; answers the
+// number of bytes it takes, or 0 when the bytes there are no well-formed UTF-8 (an overlong
+// form, a surrogate or a value above U+10FFFF included).
+std::size_t DecodeUtf8(std::string_view s, std::size_t pos, char32_t& ch);
+
 // Appends the UTF-8 form of one Unicode character.
 void AppendUtf8(std::string& out, char32_t ch);
 

@@ -217,33 +217,6 @@ bool IsCombiningMark(char32_t ch) {
          (ch >= 0xFE20 && ch <= 0xFE2F);
 }
 
-// Decodes one UTF-8 sequence at the front of `s`; answers its length, or 0 when none is.
-std::size_t DecodeUtf8(std::string_view s, char32_t& ch) {
-  const auto b0 = static_cast<unsigned char>(s[0]);
-  std::size_t len;
-  char32_t min;
-  if (b0 < 0x80) {
-    ch = b0;
-    return 1;
-  } else if ((b0 & 0xE0) == 0xC0) {
-    len = 2, ch = b0 & 0x1F, min = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    len = 3, ch = b0 & 0x0F, min = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, ch = b0 & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (s.size() < len) return 0;
-  for (std::size_t i = 1; i < len; ++i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if ((b & 0xC0) != 0x80) return 0;
-    ch = (ch << 6) | (b & 0x3F);
-  }
-  if (ch < min || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return 0;
-  return len;
-}
-
 }  // namespace
 
 void TCp1252Converter::Append(char32_t ch, std::string& out) {
@@ -270,7 +243,7 @@ std::string TCp1252Converter::Convert(std::string_view text) {
     text.remove_prefix(ascii);
     if (text.empty()) break;
     char32_t ch;
-    std::size_t len = DecodeUtf8(text, ch);
+    std::size_t len = DecodeUtf8(text, 0, ch);
     if (len == 0) {
       // No UTF-8: a byte of an older 8-bit dictionary, which Windows-1252 holds as it is.
       out += text[0];
