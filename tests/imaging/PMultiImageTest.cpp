@@ -231,7 +231,9 @@ TEST_F(PMultiImageTest, DamagedPicturesOfEveryFormatAreReported) {
     if (shown.size() != 2) continue;
     EXPECT_TRUE(shown[0].startsWith("error: ")) << c.name;
     EXPECT_EQ(shown[1], "information: Reading " + c.format + " file failed") << c.name;
-    if (c.keepsPicture) EXPECT_FALSE(loader.Picture().isNull()) << c.name;
+    if (c.keepsPicture) {
+      EXPECT_FALSE(loader.Picture().isNull()) << c.name;
+    }
   }
 }
 
