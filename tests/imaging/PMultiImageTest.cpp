@@ -178,8 +178,8 @@ QByteArray Rle8Bmp(const QByteArray& runs) {
   };
   const std::uint32_t offset = 14 + 40 + 1024;
   return "BM" + le(offset + runs.size(), 4) + le(0, 4) + le(offset, 4) + le(40, 4) + le(8, 4) +
-         le(2, 4) + le(1, 2) + le(8, 2) + le(1, 4) + le(runs.size(), 4) + le(0, 16) + palette +
-         runs;
+         le(2, 4) + le(1, 2) + le(8, 2) + le(1, 4) + le(runs.size(), 4) + QByteArray(16, 0) +
+         palette + runs;
 }
 
 // Every format alike: a decoder that meets an error or the end of the data too early gives the
