@@ -1,5 +1,9 @@
 #include "controls/CTxtCtrl.h"
 
+#include <QApplication>
+#include <QWheelEvent>
+#include <algorithm>
+
 #include "platform/CodePageQt.h"
 
 namespace halvena {
@@ -314,6 +318,32 @@ void GCustomTextControl::MouseUp(TMouseButton button, TShiftState shift, int x, 
 void GCustomTextControl::MouseOut() {
   if (FScrollMode == TScrollMode::smNone && FHotIndex != -1) ClearHot();
   GGraphicControl::MouseOut();
+}
+
+void GCustomTextControl::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  if (event->phase() == Qt::ScrollBegin) FWheel.Reset();
+  const QPoint pixels = event->pixelDelta();
+  const int rows = !pixels.isNull()
+                       ? FWheel.AddPixels(pixels.y(), FItemHeight)
+                       : FWheel.AddAngle(event->angleDelta().y(), QApplication::wheelScrollLines());
+  if (rows == 0 || FScrollMode != TScrollMode::smNone || !ScrollBarActive()) return;
+  const int last = std::max(FItems.Count() - 1, 0);
+  const int top =
+      std::clamp(static_cast<long long>(FTopIndex) - rows, 0LL, static_cast<long long>(last));
+  if (top == FTopIndex) return;
+  FTopIndex = static_cast<int>(top);
+  FHotIndex = -1;
+  Repaint();
+  // The rows moved under a pointer that stayed: the one under it now is the hot one.
+  const QPoint at = event->position().toPoint();
+  const bool overText = at.x() >= 0 && at.y() >= 0 && at.x() < width() - FScrollWidth;
+  const int hot = FHotable && overText ? ItemAtPoint(at) : -1;
+  if (hot >= 0 && hot != FItemIndex) {
+    FHotIndex = hot;
+    RedrawRow(hot, odHot);
+    RedrawScrollBar();
+  }
 }
 
 }  // namespace halvena

@@ -1,7 +1,8 @@
 // GCustomTextControl and GTextControl: the program's scrolling list of text lines, a
 // windowless control that paints one row per item (itself or through the owner's OnDrawItem)
 // with a skinned vertical scroll bar of three pictures along its right edge, and tracks a
-// selected item and a hot item under the pointer. User-interface thread only.
+// selected item and a hot item under the pointer. The mouse wheel and the touchpad scroll it by
+// the desktop's rows per notch. User-interface thread only.
 #pragma once
 
 #include <QPoint>
@@ -10,6 +11,7 @@
 
 #include "base/StringList.h"
 #include "controls/Basics.h"
+#include "controls/WheelSteps.h"
 
 namespace halvena {
 
@@ -98,6 +100,10 @@ class GCustomTextControl : public GGraphicControl {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseOut() override;
+  // Scrolls as far as the scroll bar's arrows may (the last item at the top at most), while
+  // the list has a scroll bar and none of its parts is held; the row under the pointer turns
+  // hot. The list keeps the event either way.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   bool ScrollBarActive() const;
@@ -129,6 +135,7 @@ class GCustomTextControl : public GGraphicControl {
   int FScrollWidth = 16;
   TPicture FSelectedImage;
   TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
+  TWheelSteps FWheel;
 };
 
 // The list as the windows use it.

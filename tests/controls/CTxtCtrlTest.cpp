@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWheelEvent>
 #include <functional>
 #include <string>
 #include <utility>
@@ -254,6 +256,79 @@ TEST_F(ListTest, HotTrackingRedrawsOnlyTheTwoRowsConcerned) {
   Move(QPoint(RightColumn(), 40));  // over the scroll-bar column
   EXPECT_EQ(list.HotIndex(), -1);
   EXPECT_EQ(calls, (std::vector<Call>{{2, 0}}));
+}
+
+// The desktop's rows per notch for the lifetime of the object.
+class TWheelLines {
+ public:
+  explicit TWheelLines(int lines) : FSaved(QApplication::wheelScrollLines()) {
+    QApplication::setWheelScrollLines(lines);
+  }
+  ~TWheelLines() { QApplication::setWheelScrollLines(FSaved); }
+  TWheelLines(const TWheelLines&) = delete;
+  TWheelLines& operator=(const TWheelLines&) = delete;
+
+ private:
+  int FSaved;
+};
+
+// Turns the wheel over `at` by `angle` (positive: up), or by `pixels` as a touchpad reports.
+bool Wheel(QWidget& widget, QPoint at, int angle, QPoint pixels = QPoint()) {
+  QWheelEvent wheel(QPointF(at), QPointF(widget.mapToGlobal(at)), pixels, QPoint(0, angle),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&widget, &wheel);
+  return wheel.isAccepted();
+}
+
+TEST_F(ListTest, WheelScrollsByTheDesktopsRowsAndTheHotRowFollows) {
+  const TWheelLines lines(3);
+  Fill(30);
+  ASSERT_TRUE(ShowAndWait(list));
+  Move(QPoint(10, 20));  // row 1
+  ASSERT_EQ(list.HotIndex(), 1);
+  calls.clear();
+  EXPECT_TRUE(Wheel(list, QPoint(10, 20), -120));
+  EXPECT_EQ(list.TopIndex(), 3);
+  // Painted at once, the row under the pointer hot over the plain one.
+  EXPECT_EQ(list.HotIndex(), 4);
+  ASSERT_FALSE(calls.empty());
+  EXPECT_EQ(calls.back(), Call(4, odHot));
+  EXPECT_EQ(Shown().pixelColor(50, 20), QColor(Qt::yellow));
+  EXPECT_EQ(list.ItemIndex(), 0);
+
+  // A touchpad's small steps add up: a third of a notch is a row.
+  EXPECT_TRUE(Wheel(list, QPoint(10, 20), 20));
+  EXPECT_EQ(list.TopIndex(), 3);
+  Wheel(list, QPoint(10, 20), 20);
+  EXPECT_EQ(list.TopIndex(), 2);
+  Wheel(list, QPoint(10, 20), 0, QPoint(0, -40));  // pixels: two rows of 16 and a rest
+  EXPECT_EQ(list.TopIndex(), 4);
+
+  // Up to the first item, down to the last at the top, as the arrows go; the selected row
+  // under the pointer does not turn hot.
+  Wheel(list, QPoint(10, 5), 10 * 120);
+  EXPECT_EQ(list.TopIndex(), 0);
+  EXPECT_EQ(list.HotIndex(), -1);
+  Wheel(list, QPoint(RightColumn(), 20), -20 * 120);
+  EXPECT_EQ(list.TopIndex(), 29);
+  EXPECT_EQ(list.HotIndex(), -1);  // the pointer is over the scroll bar
+}
+
+TEST_F(ListTest, WheelLeavesAListThatFitsOrIsHeld) {
+  const TWheelLines lines(1);
+  Fill(4);
+  ASSERT_TRUE(ShowAndWait(list));
+  EXPECT_TRUE(Wheel(list, QPoint(10, 20), -120));
+  EXPECT_EQ(list.TopIndex(), 0);
+
+  Fill(30);
+  Press(QPoint(RightColumn(), list.height() - 2));  // holds the down arrow
+  ASSERT_EQ(list.TopIndex(), 1);
+  Wheel(list, QPoint(10, 20), -120);
+  EXPECT_EQ(list.TopIndex(), 1);
+  Release(QPoint(RightColumn(), list.height() - 2));
+  Wheel(list, QPoint(10, 20), -120);
+  EXPECT_EQ(list.TopIndex(), 2);
 }
 
 TEST_F(ListTest, HotRowsLeaveTheScrollBarWhole) {
