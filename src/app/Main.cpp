@@ -64,6 +64,7 @@ TMainForm::TMainForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) 
   ConnectNavigation();
   ConnectAnatomy();
   ConnectOutput();
+  ConnectKeys();
 
   setWindowTitle(QStringLiteral("Halvena 2.0 release 3"));
   CaptionLbl->setText(windowTitle());

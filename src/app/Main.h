@@ -5,9 +5,9 @@
 //
 // The window's handlers are members of this class, in one source file per concern: construction
 // and close (Main.cpp), the controls (MainComponents.cpp), the chrome (MainChrome.cpp), and the
-// reader's handlers of navigation, anatomy and output (MainNavigation.cpp, MainAnatomy.cpp,
-// MainOutput.cpp). A handler reads its controls, calls a plain function of src/navigation,
-// src/anatomy or src/output, and writes its controls.
+// reader's handlers of navigation, anatomy, output and the keyboard (MainNavigation.cpp,
+// MainAnatomy.cpp, MainOutput.cpp, MainKeys.cpp). A handler reads its controls, calls a plain
+// function of src/navigation, src/anatomy or src/output, and writes its controls.
 //
 // Closing while work runs: handlers that let pending messages run (the refreshes, the loader's
 // gauge) can meet a close request in the middle. The close then waits until the event loop is
@@ -35,6 +35,7 @@
 #include "controls/ProImg.h"
 #include "data/IDbRecs.h"
 #include "imaging/PMultiImage.h"
+#include "navigation/ListSteps.h"
 #include "navigation/ViewMode.h"
 
 namespace halvena {
@@ -195,6 +196,17 @@ class TMainForm : public QWidget {
   // Switches between the female and the male figure, keeping the view.
   void GenderBtnClick(TGraphicControl* Sender);
 
+  // Keyboard (MainKeys.cpp). A key pressed in the window, or in the keyword field when
+  // `InField`, runs the command KeyActionOf gives it through the handler its button or list
+  // runs; true when the key was taken, false when it goes on as usual.
+  bool FormKeyDown(int Key, Qt::KeyboardModifiers Shift, bool InField);
+  // Moves the selection of the current mode's list by `Step` and shows its entry as a click on
+  // the row does; nothing while the list is hidden or empty.
+  void ModeListStep(TListStep Step);
+  // Shows the history title before the selected one and selects it, without recording it
+  // again; nothing at the oldest title.
+  void HistoryBack();
+
   // Output: printing, the clipboard, online help and the about window (MainOutput.cpp). Each
   // acts on the entry on screen, the record of visible number RecFile->LastVisNo, and does
   // nothing while the window closes.
@@ -288,6 +300,8 @@ class TMainForm : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Keys that reach the window: FormKeyDown, otherwise passed on.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateComponents();
@@ -306,6 +320,8 @@ class TMainForm : public QWidget {
   void ConnectAnatomy();
   // Hands the output buttons' clicks to their handlers.
   void ConnectOutput();
+  // Adds the shortcuts to the help button's hint.
+  void ConnectKeys();
   // Whether RecFile has a visible entry at LastVisNo.
   bool EntryOnScreen() const;
   void CreateTitleButtons();

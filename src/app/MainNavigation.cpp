@@ -43,7 +43,7 @@ class THourglass {
 };
 
 // Hands the keyword field's key presses and focus to the window's handlers; the events go on
-// to the field unchanged.
+// to the field unchanged, but for the keys the window takes.
 class TSearchEditEvents : public QObject {
  public:
   TSearchEditEvents(TMainForm* form, QLineEdit* edit) : QObject(edit), FForm(form) {}
@@ -51,6 +51,7 @@ class TSearchEditEvents : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);
+      if (FForm->FormKeyDown(key->key(), key->modifiers(), true)) return true;
       FForm->SearchEditKeyDown(watched, key->key(), key->modifiers());
     } else if (event->type() == QEvent::FocusIn) {
       // After the focus event and the click that may have brought it, which would place the
@@ -659,11 +660,12 @@ void TMainForm::FollowTitle(GTextControl* list, QObject* Sender) {
   }
   // The entry shown on the way (the first of a newly opened letter) is not recorded.
   const std::string wanted = UpperAscii(*selected);
+  const bool recording = GoToLst->isEnabled();
   GoToLst->setEnabled(false);
   const std::string* first = ItemAt(ContentLst, 0);
   const char letter = LetterToOpen(first != nullptr ? *first : std::string(), wanted);
   if (letter != '\0') BaseBtnNClick(BaseBtns[static_cast<std::size_t>(letter - 'A')]);
-  GoToLst->setEnabled(true);
+  GoToLst->setEnabled(recording);
   if (Closing()) return;
   if (!HasItems(ContentLst)) return;
   const int found = FindTitle(LinesOf(ContentLst->Items()), wanted);
