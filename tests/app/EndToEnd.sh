@@ -4,8 +4,8 @@
 # Window size and position at several screen sizes, a too-small screen, a second start, two
 # starts at the same instant, "UNINSTALL" against an installation into a temporary prefix, and
 # the output buttons. At each screen-size class a reader browses the sample dictionary: a letter,
-# a title, a typed search, a cross-reference and back through the history; the screenshots of
-# these steps stay in BUILD_FOLDER/EndToEnd for a look.
+# a title, the Down key, the wheel, a typed search, a cross-reference and back through the
+# history; the screenshots of these steps stay in BUILD_FOLDER/EndToEnd for a look.
 # Exits 77 (skipped) when Xvfb or xdotool is missing.
 set -u
 program=$1
@@ -217,6 +217,21 @@ browse() {  # browse SCREEN M D
   last=3-second-title
   click 100 156
   check "$screen: a title click shows its entry" title_becomes != "$letter_title"
+  local click_title list_before
+  click_title=$(title)
+  last=3b-key-down
+  xdotool key Down
+  check "$screen: the Down key shows the next title's entry" title_becomes != "$click_title"
+  # The pointer rests over the list first, so that only the wheel changes it.
+  last=3c-wheel
+  at 100 250
+  sleep 0.5
+  shot "$last"
+  list_before=$(area 42 132 200 192)
+  xdotool click 5
+  sleep 0.5
+  shot "$last"
+  check "$screen: a wheel notch scrolls the contents" test "$(area 42 132 200 192)" != "$list_before"
   # Search mode starts with no entry on screen.
   last=4a-search-mode
   click 50 118
