@@ -60,6 +60,13 @@ class MainKeysTest : public test::TProgramFolderTest {
   void FieldKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(form->SearchEdit, key, modifiers);
   }
+  // Turns the wheel by `angle` over the top left of `widget`.
+  static void Wheel(QWidget* widget, int angle) {
+    const QPoint at(10, 10);
+    QWheelEvent wheel(QPointF(at), QPointF(widget->mapToGlobal(at)), QPoint(), QPoint(0, angle),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+  }
   std::string Title() const { return form->iDbRecHeaderLbl->text().toStdString(); }
   TLines History() const {
     TLines items;
@@ -121,6 +128,10 @@ TEST_F(MainKeysTest, KeywordFieldKeepsItsKeysAndStepsTheResults) {
   FieldKey(Qt::Key_Down);
   EXPECT_EQ(results->ItemIndex(), 1);
   EXPECT_EQ(Title(), "A02");
+  // The wheel scrolls the results and leaves the focus where it was.
+  Wheel(results, -120);
+  EXPECT_EQ(results->TopIndex(), QApplication::wheelScrollLines());
+  EXPECT_EQ(form->focusWidget(), form->SearchEdit);
   // Home, End and the letters stay with the field; so does its text.
   FieldKey(Qt::Key_Home);
   EXPECT_EQ(form->SearchEdit->cursorPosition(), 0);
@@ -195,14 +206,10 @@ TEST_F(MainKeysTest, HelpHintListsTheShortcuts) {
 
 TEST_F(MainKeysTest, WheelScrollsTheEntryText) {
   // A long entry: the wheel turns its lines like the lists.
-  form->SearchBtnClick(form->SearchBtn);
   GTextControl* text = form->iDbRecText;
   std::vector<std::string> lines(60, "regel");
   text->Items().Assign(lines);
-  const QPoint at(10, 10);
-  QWheelEvent wheel(QPointF(at), QPointF(text->mapToGlobal(at)), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(text, &wheel);
+  Wheel(text, -120);
   EXPECT_EQ(text->TopIndex(), QApplication::wheelScrollLines());
 }
 
