@@ -106,7 +106,8 @@ class TIDbRecFile {
   void ShowAll();
   // Makes visible exactly the records whose body or title passes `query`, whose text is
   // lower-cased in place. Afterwards the cache points at the first match, visible number 1.
-  // `gauge` (may be null, not owned) is shown with the progress and hidden at the end.
+  // `gauge` (may be null, not owned) is shown with the progress and hidden at the end. Without
+  // memory for the query's terms nothing is visible afterwards.
   void Filter(TIDbQuery& query, TProgressGauge* gauge);
   // The index of the record with visible number `visNo`, or 0 when there is none.
   std::int32_t VisibleToIndex(std::int32_t visNo);
@@ -114,6 +115,7 @@ class TIDbRecFile {
   void GetVisibleRec(std::int32_t visNo, TIDbRec& out);
   // Replaces `list` by the items "N|Title" of the visible records in file order: mode 2 all of
   // them, mode 1 those under `letter` (see LetterGroup; letter case ignored), other modes none.
+  // Running out of memory ends the list with the items made before.
   void FillTitleList(int mode, char letter, std::vector<std::string>& list);
   // Mode 1: whether a visible record is listed under `letter`; other modes: false.
   bool HasTitlesFor(int mode, char letter);

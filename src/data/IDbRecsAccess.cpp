@@ -1,6 +1,8 @@
 // The queries of the record store: visibility, visible numbers and title lists.
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <optional>
 #include <string>
 
 #include "data/IDbRecs.h"
@@ -58,7 +60,15 @@ void TIDbRecFile::ShowAll() {
 void TIDbRecFile::Filter(TIDbQuery& query, TProgressGauge* gauge) {
   LastVisNo = LastIndex = VisCount = 0;
   LowerQueryText(query);
-  const TParsedQuery parsed(query);
+  std::optional<TParsedQuery> prepared;
+  try {
+    prepared.emplace(query);
+  } catch (const std::bad_alloc&) {
+    // Without memory for the terms nothing can be compared: the search finds nothing.
+    for (TIDbRec& rec : Recs.FRecs) rec.Visible = 0;
+    return;
+  }
+  const TParsedQuery& parsed = *prepared;
   if (gauge != nullptr) {
     gauge->SetProgress(0);
     gauge->SetVisible(true);
@@ -149,17 +159,22 @@ void TIDbRecFile::GetVisibleRec(std::int32_t visNo, TIDbRec& out) {
 
 void TIDbRecFile::FillTitleList(int mode, char letter, std::vector<std::string>& list) {
   list.clear();
-  // All visible records: their number is known, so the list grows once, not by doubling.
-  if (mode == 2) list.reserve(static_cast<std::size_t>(std::max(VisCount, 0)));
-  const char group = AsciiUpper(letter);
-  std::int32_t visNo = 0;
-  for (const TIDbRec& rec : Recs.FRecs) {
-    if (rec.Visible != 1) continue;
-    ++visNo;
-    const std::string_view title = RecTitle(rec);
-    if (mode == 2 || (mode == 1 && LetterGroup(title) == group)) {
-      list.push_back(ListItem(visNo, title));
+  // Running out of memory ends the list with the items made before.
+  try {
+    // All visible records: their number is known, so the list grows once, not by doubling.
+    if (mode == 2) list.reserve(static_cast<std::size_t>(std::max(VisCount, 0)));
+    const char group = AsciiUpper(letter);
+    std::int32_t visNo = 0;
+    for (const TIDbRec& rec : Recs.FRecs) {
+      if (rec.Visible != 1) continue;
+      ++visNo;
+      const std::string_view title = RecTitle(rec);
+      if (mode == 2 || (mode == 1 && LetterGroup(title) == group)) {
+        list.push_back(ListItem(visNo, title));
+      }
     }
+  } catch (const std::bad_alloc&) {
+    return;
   }
 }
 
