@@ -658,7 +658,8 @@ void TMainForm::FollowTitle(GTextControl* list, QObject* Sender) {
     StartSearchBtnClick(Sender);
     return;
   }
-  // The entry shown on the way (the first of a newly opened letter) is not recorded.
+  // The entry shown on the way (the first of a newly opened letter) is not recorded; a caller
+  // that turned the recording off (a step back through the history) keeps it off.
   const std::string wanted = UpperAscii(*selected);
   const bool recording = GoToLst->isEnabled();
   GoToLst->setEnabled(false);

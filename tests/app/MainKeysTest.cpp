@@ -204,14 +204,5 @@ TEST_F(MainKeysTest, HelpHintListsTheShortcuts) {
   EXPECT_TRUE(hint.contains(QStringLiteral("Alt+Pijl links: terug in de historie")));
 }
 
-TEST_F(MainKeysTest, WheelScrollsTheEntryText) {
-  // A long entry: the wheel turns its lines like the lists.
-  GTextControl* text = form->iDbRecText;
-  std::vector<std::string> lines(60, "regel");
-  text->Items().Assign(lines);
-  Wheel(text, -120);
-  EXPECT_EQ(text->TopIndex(), QApplication::wheelScrollLines());
-}
-
 }  // namespace
 }  // namespace halvena
