@@ -1,7 +1,8 @@
 // halvena-assets: draws the program's pictures.
 //   halvena-assets resources FOLDER   the compiled-in resources and their collection
 //                                     halvena_resources.qrc
-//   halvena-assets skins PROGRAMDIR   the skins under I/B/ and the dialog buttons under I/
+//   halvena-assets skins PROGRAMDIR   the skins under I/B/ and the dialog buttons under I/, each
+//                                     also at twice the size
 //   halvena-assets sheet FOLDER       contact sheets to look at: sheet6x4.png, sheet8x6.png,
 //                                     sheet10x7.png and pictures.png
 #include <QGuiApplication>
@@ -69,10 +70,12 @@ bool WriteSkins(TPictureFolder& folder) {
   }
   const TDialogButtonLook looks[] = {TDialogButtonLook::Up, TDialogButtonLook::Down,
                                      TDialogButtonLook::Disabled};
-  for (std::size_t i = 0; i < std::size(looks); ++i) {
-    const QString path =
-        QString::fromStdString(layout::PortablePath(layout::kDialogButtonPaths[i]));
-    if (!folder.AddBmp(path, DialogButton(looks[i]))) return false;
+  for (const int ratio : {1, layout::kHiDpiRatio}) {
+    for (std::size_t i = 0; i < std::size(looks); ++i) {
+      const QString path = QString::fromStdString(
+          layout::PortablePath(layout::ScaledPath(layout::kDialogButtonPaths[i], ratio)));
+      if (!folder.AddBmp(path, DialogButton(looks[i], ratio))) return false;
+    }
   }
   return true;
 }
