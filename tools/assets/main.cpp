@@ -1,6 +1,7 @@
 // halvena-assets: draws the program's pictures.
 //   halvena-assets resources FOLDER   the compiled-in resources and their collection
-//                                     halvena_resources.qrc
+//                                     halvena_resources.qrc, the scroll-bar pictures also at
+//                                     twice the size
 //   halvena-assets skins PROGRAMDIR   the skins under I/B/ and the dialog buttons under I/, each
 //                                     also at twice the size
 //   halvena-assets sheet FOLDER       contact sheets to look at: sheet6x4.png, sheet8x6.png,
@@ -47,6 +48,22 @@ bool AddWindowIcon(TResourceSet& set) {
   return true;
 }
 
+// The scroll-bar pictures, each also at the larger ratio under the larger set's name.
+bool AddScrollPictures(TResourceSet& set) {
+  for (const int ratio : {1, layout::kHiDpiRatio}) {
+    const auto path = [ratio](const char* name) {
+      return QStringLiteral("pictures/") + QString::fromStdString(layout::ScaledPath(name, ratio)) +
+             QStringLiteral(".png");
+    };
+    if (!set.AddImage(path("ScrollUp"), ScrollUp(ratio)) ||
+        !set.AddImage(path("ScrollThumb"), ScrollThumb(ratio)) ||
+        !set.AddImage(path("ScrollDown"), ScrollDown(ratio))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool WriteResources(TResourceSet& set) {
   const QImage intro = IntroPicture();
   const QImage about = AboutPicture();
@@ -54,10 +71,7 @@ bool WriteResources(TResourceSet& set) {
          set.AddFile(QStringLiteral("bitmaps/PAL256.dib"), Palette256Bitmap()) &&
          set.AddImage(QStringLiteral("cursors/HandCursor.png"), HandCursor()) &&
          set.AddImage(QStringLiteral("cursors/HandNoFingersCursor.png"), HandNoFingersCursor()) &&
-         set.AddImage(QStringLiteral("pictures/ScrollUp.png"), ScrollUp()) &&
-         set.AddImage(QStringLiteral("pictures/ScrollThumb.png"), ScrollThumb()) &&
-         set.AddImage(QStringLiteral("pictures/ScrollDown.png"), ScrollDown()) &&
-         AddPalettedPictures(set, QStringLiteral("Intro"), intro) &&
+         AddScrollPictures(set) && AddPalettedPictures(set, QStringLiteral("Intro"), intro) &&
          set.AddImage(QStringLiteral("pictures/IntroFormImg.png"), intro) &&
          AddPalettedPictures(set, QStringLiteral("About"), about) &&
          set.AddImage(QStringLiteral("pictures/AboutBoxImage.png"), about) && AddWindowIcon(set) &&
