@@ -10,8 +10,10 @@
 
 #include "app/Main.h"
 #include "layout/Design.h"
+#include "layout/Files.h"
 #include "layout/ScreenClass.h"
 #include "platform/Application.h"
+#include "platform/Display.h"
 #include "platform/Resources.h"
 
 namespace halvena {
@@ -93,6 +95,18 @@ TBaseBtn* NewButton(QWidget* parent, std::string_view name, int tag, const QStri
   return button;
 }
 
+// A compiled-in picture for the screen: on a screen of more than one device pixel per logical
+// pixel its finer copy, when that is there at exactly the larger ratio's size.
+QImage ScreenPictureResource(const char* name) {
+  const QImage picture = PictureResource(QString::fromLatin1(name));
+  if (picture.isNull() || DisplayMetrics().DevicePixelRatio <= 1) return picture;
+  QImage fine =
+      PictureResource(QString::fromStdString(layout::ScaledPath(name, layout::kHiDpiRatio)));
+  if (fine.size() != picture.size() * layout::kHiDpiRatio) return picture;
+  fine.setDevicePixelRatio(layout::kHiDpiRatio);
+  return fine;
+}
+
 GTextControl* NewList(QWidget* parent, std::string_view name, int tag, const QColor& color,
                       bool hotable) {
   auto* list = new GTextControl(parent);
@@ -106,11 +120,11 @@ GTextControl* NewList(QWidget* parent, std::string_view name, int tag, const QCo
   list->Font().SetColor(kWindowTextColor);
   list->SetCursorSlot(crHand);
   TPicture picture;
-  picture.SetBitmap(PictureResource(QStringLiteral("ScrollUp")));
+  picture.SetBitmap(ScreenPictureResource("ScrollUp"));
   list->SetScrollUpImage(picture);
-  picture.SetBitmap(PictureResource(QStringLiteral("ScrollThumb")));
+  picture.SetBitmap(ScreenPictureResource("ScrollThumb"));
   list->SetScrollImage(picture);
-  picture.SetBitmap(PictureResource(QStringLiteral("ScrollDown")));
+  picture.SetBitmap(ScreenPictureResource("ScrollDown"));
   list->SetScrollDownImage(picture);
   return list;
 }

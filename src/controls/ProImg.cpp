@@ -100,13 +100,15 @@ void TProportionalImage::Present(const QRect& area) {
 }
 
 void TProportionalImage::paintEvent(QPaintEvent* event) {
-  if (!FPresenting && (FSurfaceStale || FSurface.size() != size())) {
+  if (!FPresenting && (FSurfaceStale || FSurface.size() != size() * PixelRatio())) {
     FInPaintEvent = true;
     Compose();
     FInPaintEvent = false;
   }
   QPainter painter(this);
-  painter.drawImage(event->rect(), FSurface, event->rect());
+  const qreal ratio = FSurface.devicePixelRatio();
+  const QRectF area(event->rect());
+  painter.drawImage(area, FSurface, QRectF(area.topLeft() * ratio, area.size() * ratio));
 }
 
 void TProportionalImage::resizeEvent(QResizeEvent* event) {
@@ -120,8 +122,11 @@ void TProportionalImage::Compose() {
   const int w = width();
   const int h = height();
   const int bits = DisplayMetrics().BitsPerPixel;
-  if (FSurface.size() != size()) {
-    FSurface = QImage(size(), QImage::Format_RGB32);
+  // Both images are as fine as the screen, so that text and finer pictures stay sharp on it.
+  const int ratio = PixelRatio();
+  if (FSurface.size() != size() * ratio) {
+    FSurface = QImage(size() * ratio, QImage::Format_RGB32);
+    FSurface.setDevicePixelRatio(ratio);
     FSurface.fill(Qt::black);
   }
   FSurfaceStale = false;
@@ -130,7 +135,8 @@ void TProportionalImage::Compose() {
     screen.OnPresent = [this](const QRect& area) { Present(area); };
     TPaletteBracket bracket(&screen, *this);
 
-    QImage frame(size(), QImage::Format_RGB32);
+    QImage frame(size() * ratio, QImage::Format_RGB32);
+    frame.setDevicePixelRatio(ratio);
     frame.fill(Qt::white);
     {
       TCanvas canvas(&frame, bits);
