@@ -78,6 +78,19 @@ void TProportionalImage::SetText(const QString& text) {
   Repaint();
 }
 
+void TProportionalImage::SetTint(const QRegion& area) {
+  if (FTint == area) return;
+  const QRegion changed = FTint.xored(area);
+  FTint = area;
+  update(changed);
+}
+
+void TProportionalImage::SetTintColor(const QColor& colour) {
+  if (FTintColor == colour) return;
+  FTintColor = colour;
+  update(FTint);
+}
+
 void TProportionalImage::Repaint() {
   if (!isVisible()) {
     Invalidate();
@@ -107,6 +120,10 @@ void TProportionalImage::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   painter.drawImage(event->rect(), FSurface, event->rect());
+  if (!FTint.isEmpty()) {
+    painter.setClipRegion(FTint);
+    painter.fillRect(event->rect(), FTintColor);
+  }
 }
 
 void TProportionalImage::resizeEvent(QResizeEvent* event) {

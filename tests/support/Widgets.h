@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QObject>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTest>
 #include <QWidget>
 
@@ -54,7 +56,7 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseBu
   QApplication::sendEvent(widget, &event);
 }
 
-// Counts the paint events a widget receives while the object lives.
+// Counts the paint events a widget receives while the object lives, and the area they paint.
 class TPaintCounter : public QObject {
  public:
   explicit TPaintCounter(QWidget& widget) : FWidget(widget) { widget.installEventFilter(this); }
@@ -63,6 +65,8 @@ class TPaintCounter : public QObject {
   TPaintCounter& operator=(const TPaintCounter&) = delete;
 
   int Paints() const { return FPaints; }
+  // Every pixel the counted paints covered.
+  const QRegion& Painted() const { return FPainted; }
   // Lets pending events run until a paint arrives (or a second has passed), then a little
   // longer, so that a second paint pending behind the first arrives too.
   int PaintsAfterEvents() {
@@ -75,13 +79,17 @@ class TPaintCounter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &FWidget && event->type() == QEvent::Paint) ++FPaints;
+    if (watched == &FWidget && event->type() == QEvent::Paint) {
+      ++FPaints;
+      FPainted += static_cast<QPaintEvent*>(event)->region();
+    }
     return false;
   }
 
  private:
   QWidget& FWidget;
   int FPaints = 0;
+  QRegion FPainted;
 };
 
 }  // namespace halvena::test
