@@ -25,6 +25,8 @@ constexpr int kHintOffset = 32;
 constexpr int kHintPadding = 10;
 // The light over a region of the figure: warm, and translucent so that the organ shows through.
 const QColor kRegionTint(255, 232, 64, 130);
+// What a screen reader calls the figure while the pointer is over no region.
+const QString kFigureName = QStringLiteral("Lichaamsfiguur");
 
 // Runs `fn` on every event of `type` that reaches the watched control.
 class TEventWatcher : public QObject {
@@ -121,6 +123,7 @@ void TMainForm::ConnectAnatomy() {
   // The name never sits under the pointer, so it must never take the pointer from the figure.
   HintPnl->setAttribute(Qt::WA_TransparentForMouseEvents);
   BodyImage->SetTintColor(kRegionTint);
+  BodyImage->setAccessibleName(kFigureName);
   // The gender button shows the figure on screen: up female, down male.
   DrawGlyphsAtEverySize(RotateLeftBtn, TFigureGlyph::TurnLeft, TFigureGlyph::TurnLeft);
   DrawGlyphsAtEverySize(RotateRightBtn, TFigureGlyph::TurnRight, TFigureGlyph::TurnRight);
@@ -169,6 +172,10 @@ void TMainForm::PointAtRegion(std::string_view name) {
   FPointedRegion = name;
   FPointedArea = FigureArea(name);
   ShowFigureTint();
+  // A screen reader reads the region pointed at as the figure's name.
+  const QString shown = Cp1252ToQString(name);
+  BodyImage->setAccessibleName(shown.isEmpty() ? kFigureName : shown);
+  BodyImage->setAccessibleDescription(shown);
 }
 
 void TMainForm::ShowEntryRegion() {

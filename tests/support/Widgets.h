@@ -3,9 +3,11 @@
 // thread only, inside the QApplication of the test main.
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QObject>
@@ -54,6 +56,17 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseBu
   QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held,
                     Qt::NoModifier);
   QApplication::sendEvent(widget, &event);
+}
+
+// Whether Qt's accessibility is active, so that the controls' announcements are delivered. Only
+// a real platform with an accessibility bus has it; it turns on shortly after the start, so this
+// waits up to two seconds for it there.
+inline bool AccessibilityActive() {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return false;
+  QElapsedTimer waited;
+  waited.start();
+  while (!QAccessible::isActive() && waited.elapsed() < 2000) QTest::qWait(20);
+  return QAccessible::isActive();
 }
 
 // Counts the paint events a widget receives while the object lives, and the area they paint.
