@@ -24,7 +24,7 @@ constexpr int kViewCount = 16;
 constexpr int kHintOffset = 32;
 constexpr int kHintPadding = 10;
 // The light over a region of the figure: warm, and translucent so that the organ shows through.
-const QColor kRegionTint(255, 232, 64, 130);
+const QColor kRegionTint(255, 224, 0, 150);
 // What a screen reader calls the figure while the pointer is over no region.
 const QString kFigureName = QStringLiteral("Lichaamsfiguur");
 
