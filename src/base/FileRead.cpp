@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <new>
 
+#include "base/FaultInjection.h"
+
 namespace halvena {
 
 const char* FileReadStatusText(TFileReadStatus status) {
@@ -56,6 +58,12 @@ std::int64_t TRegularFile::Read(char* buffer, std::size_t size) {
   if (FFd < 0) return -1;
   const std::uint64_t left = FSize - FPos;
   if (size > left) size = static_cast<std::size_t>(left);
+  const faults::TReadOutcome fault = faults::NextRead(size);
+  if (fault.Fault == faults::TReadFault::Fail) return -1;
+  if (fault.Fault == faults::TReadFault::Short) {
+    size = fault.Bytes;
+    FSize = FPos + size;
+  }
   std::size_t done = 0;
   while (done < size) {
     const ssize_t n = ::read(FFd, buffer + done, size - done);

@@ -12,6 +12,7 @@
 #include <sys/mman.h>
 #endif
 
+#include "base/FaultInjection.h"
 #include "base/FileRead.h"
 #include "data/Substitution.h"
 
@@ -38,19 +39,26 @@ int Percent(std::int64_t done, std::int64_t total) {
   return static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * 100.0);
 }
 
+// Every raw buffer of the store comes from here (its arrays come from operator new), so that
+// a test can make any one of them fail; released with std::free. Null when memory is exhausted.
+void* Allocate(std::size_t size) {
+  return faults::NextAllocationFails() ? nullptr : std::malloc(size);
+}
+
 // A buffer for `size` bytes, released with std::free; null when memory is exhausted. A large
 // one is asked to be backed by huge pages where the system has them: a dictionary's buffer
 // is touched once from end to end right after, and that costs far fewer page faults so.
 char* NewTextBlock(std::size_t size) {
 #if defined(MADV_HUGEPAGE)
   if (size >= kHugePage) {
+    if (faults::NextAllocationFails()) return nullptr;
     const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
     void* p = std::aligned_alloc(kHugePage, rounded);
     if (p != nullptr) madvise(p, rounded, MADV_HUGEPAGE);
     return static_cast<char*>(p);
   }
 #endif
-  return static_cast<char*>(std::malloc(size));
+  return static_cast<char*>(Allocate(size));
 }
 
 // Turns the stored records at the front of a buffer into records of the store, as their
@@ -136,7 +144,8 @@ class TRecordReader {
 }  // namespace
 
 TIDbRec* NewRec() {
-  return static_cast<TIDbRec*>(std::calloc(1, sizeof(TIDbRec)));
+  return faults::NextAllocationFails() ? nullptr
+                                       : static_cast<TIDbRec*>(std::calloc(1, sizeof(TIDbRec)));
 }
 
 bool AllocRecTexts(TIDbRec* rec) {
@@ -146,7 +155,7 @@ bool AllocRecTexts(TIDbRec* rec) {
   rec->Text = nullptr;
   bool ok = true;
   if (rec->KeyLen > 0) {
-    rec->Key = static_cast<char*>(std::malloc(rec->KeyLen + 1u));
+    rec->Key = static_cast<char*>(Allocate(rec->KeyLen + 1u));
     if (rec->Key != nullptr) {
       rec->Key[rec->KeyLen] = '\0';
     } else {
@@ -154,7 +163,7 @@ bool AllocRecTexts(TIDbRec* rec) {
     }
   }
   if (rec->TextLen > 0) {
-    rec->Text = static_cast<char*>(std::malloc(rec->TextLen + 1u));
+    rec->Text = static_cast<char*>(Allocate(rec->TextLen + 1u));
     if (rec->Text != nullptr) {
       rec->Text[rec->TextLen] = '\0';
     } else {
@@ -182,7 +191,7 @@ bool SetCountedText(std::string_view text, char*& buffer, std::uint16_t& length)
   buffer = nullptr;
   length = 0;
   if (text.size() > 0xFFFF) return false;
-  buffer = static_cast<char*>(std::malloc(text.size() + 1));
+  buffer = static_cast<char*>(Allocate(text.size() + 1));
   if (buffer == nullptr) return false;
   std::memcpy(buffer, text.data(), text.size());
   buffer[text.size()] = '\0';
@@ -256,7 +265,7 @@ bool TIDbRecFile::AddRecord(std::uint32_t id, std::string_view key, std::string_
   } catch (const std::bad_alloc&) {
     return false;
   }
-  TTextBlock block(static_cast<char*>(std::malloc(key.size() + text.size() + 2)));
+  TTextBlock block(static_cast<char*>(Allocate(key.size() + text.size() + 2)));
   if (block == nullptr) return false;
   TIDbRec rec{};
   rec.Id = id;

@@ -14,6 +14,7 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -69,6 +70,9 @@ class TRecTable {
   TIDbRec* GetItem(std::int32_t index) {
     return index >= 1 && index <= Count() ? &FRecs[static_cast<std::size_t>(index - 1)] : nullptr;
   }
+  const TIDbRec* GetItem(std::int32_t index) const {
+    return index >= 1 && index <= Count() ? &FRecs[static_cast<std::size_t>(index - 1)] : nullptr;
+  }
 
  private:
   friend class TIDbRecFile;
@@ -106,7 +110,8 @@ class TIDbRecFile {
   void ShowAll();
   // Makes visible exactly the records whose body or title passes `query`, whose text is
   // lower-cased in place. Afterwards the cache points at the first match, visible number 1.
-  // `gauge` (may be null, not owned) is shown with the progress and hidden at the end.
+  // `gauge` (may be null, not owned) is shown with the progress and hidden at the end. Without
+  // memory for the query's terms nothing is visible afterwards.
   void Filter(TIDbQuery& query, TProgressGauge* gauge);
   // The index of the record with visible number `visNo`, or 0 when there is none.
   std::int32_t VisibleToIndex(std::int32_t visNo);
@@ -114,7 +119,12 @@ class TIDbRecFile {
   void GetVisibleRec(std::int32_t visNo, TIDbRec& out);
   // Replaces `list` by the items "N|Title" of the visible records in file order: mode 2 all of
   // them, mode 1 those under `letter` (see LetterGroup; letter case ignored), other modes none.
+  // Running out of memory ends the list with the items made before.
   void FillTitleList(int mode, char letter, std::vector<std::string>& list);
+  // Hands the items FillTitleList would make to `take` one by one, in order, keeping none:
+  // for listing more titles than are worth holding. `item` lives until `take` returns.
+  void ForEachTitleItem(int mode, char letter,
+                        const std::function<void(std::string_view item)>& take) const;
   // Mode 1: whether a visible record is listed under `letter`; other modes: false.
   bool HasTitlesFor(int mode, char letter);
   // Every letter's answer of HasTitlesFor in mode 1, from one pass over the records.
@@ -127,6 +137,7 @@ class TIDbRecFile {
 
   // The record at index `index` (1-based), or null.
   TIDbRec* RecAt(std::int32_t index) { return Recs.GetItem(index); }
+  const TIDbRec* RecAt(std::int32_t index) const { return Recs.GetItem(index); }
 
   TRecTable Recs;              // the records, in file order
   std::int32_t LastVisNo = 0;  // visible number last resolved; the entry on screen

@@ -1,6 +1,9 @@
 // The queries of the record store: visibility, visible numbers and title lists.
 #include <algorithm>
+#include <charconv>
 #include <cstring>
+#include <new>
+#include <optional>
 #include <string>
 
 #include "data/IDbRecs.h"
@@ -8,11 +11,13 @@
 namespace halvena {
 namespace {
 
-std::string ListItem(std::int32_t visNo, std::string_view title) {
-  std::string item = std::to_string(visNo);
+// Writes the list item "N|Title" into `item`, reusing its memory.
+void MakeListItem(std::int32_t visNo, std::string_view title, std::string& item) {
+  char digits[16];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, visNo);
+  item.assign(digits, end);
   item += '|';
   item += title;
-  return item;
 }
 
 }  // namespace
@@ -58,7 +63,15 @@ void TIDbRecFile::ShowAll() {
 void TIDbRecFile::Filter(TIDbQuery& query, TProgressGauge* gauge) {
   LastVisNo = LastIndex = VisCount = 0;
   LowerQueryText(query);
-  const TParsedQuery parsed(query);
+  std::optional<TParsedQuery> prepared;
+  try {
+    prepared.emplace(query);
+  } catch (const std::bad_alloc&) {
+    // Without memory for the terms nothing can be compared: the search finds nothing.
+    for (TIDbRec& rec : Recs.FRecs) rec.Visible = 0;
+    return;
+  }
+  const TParsedQuery& parsed = *prepared;
   if (gauge != nullptr) {
     gauge->SetProgress(0);
     gauge->SetVisible(true);
@@ -149,16 +162,29 @@ void TIDbRecFile::GetVisibleRec(std::int32_t visNo, TIDbRec& out) {
 
 void TIDbRecFile::FillTitleList(int mode, char letter, std::vector<std::string>& list) {
   list.clear();
-  // All visible records: their number is known, so the list grows once, not by doubling.
-  if (mode == 2) list.reserve(static_cast<std::size_t>(std::max(VisCount, 0)));
+  // Running out of memory ends the list with the items made before.
+  try {
+    // All visible records: their number is known, so the list grows once, not by doubling.
+    if (mode == 2) list.reserve(static_cast<std::size_t>(std::max(VisCount, 0)));
+    ForEachTitleItem(mode, letter, [&list](std::string_view item) { list.emplace_back(item); });
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+}
+
+void TIDbRecFile::ForEachTitleItem(int mode, char letter,
+                                   const std::function<void(std::string_view item)>& take) const {
+  if (mode != 1 && mode != 2) return;
   const char group = AsciiUpper(letter);
   std::int32_t visNo = 0;
+  std::string item;
   for (const TIDbRec& rec : Recs.FRecs) {
     if (rec.Visible != 1) continue;
     ++visNo;
     const std::string_view title = RecTitle(rec);
-    if (mode == 2 || (mode == 1 && LetterGroup(title) == group)) {
-      list.push_back(ListItem(visNo, title));
+    if (mode == 2 || LetterGroup(title) == group) {
+      MakeListItem(visNo, title, item);
+      take(item);
     }
   }
 }

@@ -15,8 +15,8 @@ struct TRecImage {
   std::string Text;
 };
 
-// The bytes of a dictionary file holding `recs` in the given order, or false (with `out`
-// unspecified) when a key or body exceeds 65 535 bytes or there are more than 2^31 - 1 records.
+// The bytes of a dictionary file holding `recs` in the given order, or false (`out` then holds
+// no usable file) when a key or body exceeds 65 535 bytes or there are more than 2^31 - 1 records.
 bool EncodeRecFile(std::span<const TRecImage> recs, std::string& out);
 
 }  // namespace halvena

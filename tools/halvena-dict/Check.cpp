@@ -1,5 +1,6 @@
 #include "halvena-dict/Check.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
@@ -63,6 +64,28 @@ TFileShape ReadFileShape(const std::string& path) {
     ++shape.Records;
   }
   shape.Trailing = shape.Size - pos;
+  return shape;
+}
+
+TFileShape LoadedFileShape(const std::string& path, const TIDbRecFile& store) {
+  TFileShape shape;
+  TRegularFile file;
+  shape.Status = file.Open(path);
+  if (shape.Status != TFileReadStatus::Ok) return shape;
+  shape.Size = file.Size();
+  unsigned char head[4];
+  if (file.Read(reinterpret_cast<char*>(head), 4) != 4) return shape;
+  shape.HasCount = true;
+  shape.Count = static_cast<std::int32_t>(U32(head));
+  const std::int32_t loaded = store.Recs.Count();
+  if (loaded < std::max(shape.Count, 0)) return ReadFileShape(path);
+  std::uint64_t pos = 4;
+  for (std::int32_t i = 1; i <= loaded; ++i) {
+    const TIDbRec* rec = store.RecAt(i);
+    pos += kHeaderSize + rec->KeyLen + std::uint64_t{rec->TextLen};
+  }
+  shape.Records = loaded;
+  shape.Trailing = shape.Size > pos ? shape.Size - pos : 0;
   return shape;
 }
 

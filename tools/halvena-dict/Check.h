@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/FileRead.h"
+#include "data/IDbRecs.h"
 
 namespace halvena::dict {
 
@@ -25,6 +26,10 @@ struct TFileShape {
 
 // Walks the records of the regular file at `path` by their headers, keeping none of them.
 TFileShape ReadFileShape(const std::string& path);
+// The shape of the file at `path` that `store` has just loaded, taken from the loaded records
+// and the file's count rather than by walking the file again; walks it when the store holds
+// fewer records than the count announces.
+TFileShape LoadedFileShape(const std::string& path, const TIDbRecFile& store);
 
 // The quiet faults of a file the loader reads without complaint, one text each: a negative
 // count, and bytes after the last record.

@@ -138,7 +138,7 @@ std::string LoadFailure(const TFileShape& shape, const TIDbRecFile& store) {
 // negative count, bytes after the records) is noted on stderr.
 int LoadStore(const std::string& path, TIDbRecFile& store) {
   const bool loaded = store.LoadFromFile(path, nullptr);
-  const TFileShape shape = ReadFileShape(path);
+  const TFileShape shape = loaded ? LoadedFileShape(path, store) : ReadFileShape(path);
   for (const std::string& note : QuietFaults(shape)) {
     std::cerr << "halvena-dict: " << path << ": " << note << "\n";
   }
@@ -259,9 +259,9 @@ int Filter(int argc, char** argv) {
     query.QueryLen = queryText.size();
   }
   store.Filter(query, nullptr);
-  std::vector<std::string> items;
-  store.FillTitleList(2, ' ', items);
-  PrintItems(items);
+  // Every hit may be listed: the items are written as they are made, never all held.
+  store.ForEachTitleItem(2, ' ',
+                         [](std::string_view item) { std::cout << Cp1252ToUtf8(item) << "\n"; });
   return status;
 }
 
