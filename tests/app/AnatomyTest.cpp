@@ -408,7 +408,12 @@ TEST_P(AnatomyClasses, PictureFillsTheFigureThatTheHitTestMaps) {
   EXPECT_EQ(shown.pixelColor(w - 2, h - 2), QColor(Qt::green));
   MoveOverFigure(form, {w * 3 / 4, h / 4});
   EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Rechts"));
-  EXPECT_EQ(form.BodyImage->Tint(), PixelsNaming(form, 0, "Rechts"));
+  // The light covers the region's rectangle, also a pixel of it that the earlier "Punt" line
+  // names.
+  const QRegion tint = form.BodyImage->Tint();
+  const QRegion rechts = PixelsNaming(form, 0, "Rechts");
+  EXPECT_TRUE(rechts.subtracted(tint).isEmpty());
+  EXPECT_TRUE(tint.subtracted(rechts).subtracted(PixelsNaming(form, 0, "Punt")).isEmpty());
 }
 
 TEST_P(AnatomyClasses, FigureButtonsShowGlyphsDrawnAtTheirSize) {
