@@ -165,11 +165,10 @@ QAccessibleInterface* SkinnedControlInterface(const QString&, QObject* object) {
 }  // namespace
 
 void InstallAccessibleControls() {
-  static const bool installed = [] {
+  [[maybe_unused]] static const bool installed = [] {
     QAccessible::installFactory(&SkinnedControlInterface);
     return true;
   }();
-  (void)installed;
 }
 
 }  // namespace halvena
