@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <vector>
 
 #include "anatomy/QueryFiles.h"
 #include "app/Main.h"
