@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QShowEvent>
 #include <QTimer>
 #include <cmath>
@@ -18,6 +17,7 @@
 #include "app/TabRegions.h"
 #include "base/ProgramFolder.h"
 #include "data/LoadNote.h"
+#include "imaging/ProgramPicture.h"
 #include "layout/Design.h"
 #include "layout/Files.h"
 #include "layout/ScreenClass.h"
@@ -178,13 +178,10 @@ TMainForm::~TMainForm() {
 }
 
 bool TMainForm::ReadSkin(const std::string& stem, TPicture& target) {
-  anImage.SetImageName(QString());
-  const QString path =
-      QFile::decodeName(ResolveProgramPath(layout::SkinPath(stem, ScreenClass)).c_str());
-  if (QFileInfo(path).isFile()) anImage.SetImageName(path);
-  const bool loaded = !anImage.Picture().isNull();
-  if (loaded) target.SetBitmap(anImage.Picture());
-  anImage.SetImageName(QString());
+  const QImage skin = LoadProgramPicture(anImage, layout::SkinPath(stem, ScreenClass),
+                                         DisplayMetrics().DevicePixelRatio);
+  const bool loaded = !skin.isNull();
+  if (loaded) target.SetBitmap(skin);
   return loaded;
 }
 

@@ -2,8 +2,6 @@
 // beside the pointer, clicking it to search, turning the figure and switching its gender; and
 // the glyphs of the three figure buttons.
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,7 +9,7 @@
 
 #include "anatomy/QueryFiles.h"
 #include "app/Main.h"
-#include "base/ProgramFolder.h"
+#include "imaging/ProgramPicture.h"
 #include "layout/Files.h"
 #include "navigation/ViewMode.h"
 #include "platform/CodePageQt.h"
@@ -51,9 +49,10 @@ class TEventWatcher : public QObject {
 enum class TFigureGlyph { TurnLeft, TurnRight, Female, Male };
 
 // A figure button's sign, light with a dark rim on a transparent ground, drawn for a button of
-// `size` on a grid of 64 x 64 units.
-QImage FigureGlyph(TFigureGlyph glyph, QSize size) {
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+// `size` on a grid of 64 x 64 units, `ratio` device pixels to a logical pixel.
+QImage FigureGlyph(TFigureGlyph glyph, QSize size, int ratio) {
+  QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -100,9 +99,9 @@ QImage FigureGlyph(TFigureGlyph glyph, QSize size) {
 void DrawGlyphsAtEverySize(TBaseBtn* button, TFigureGlyph up, TFigureGlyph down) {
   auto draw = [button, up, down] {
     TPicture picture;
-    picture.SetIcon(FigureGlyph(up, button->size()));
+    picture.SetIcon(FigureGlyph(up, button->size(), button->PixelRatio()));
     button->SetGlyphUp(picture);
-    picture.SetIcon(FigureGlyph(down, button->size()));
+    picture.SetIcon(FigureGlyph(down, button->size(), button->PixelRatio()));
     button->SetGlyphDown(picture);
   };
   button->SetGlyphCentered(true);
@@ -134,18 +133,15 @@ void TMainForm::ConnectAnatomy() {
 void TMainForm::LoadBodyFigure() {
   anImage.SetImageReadRes(ReadResForDepth(DisplayMetrics().BitsPerPixel));
   anImage.SetImageDither(anImage.ImageReadRes() != lColorTrue);
-  anImage.SetImageName(QString());
   const std::string figure =
       layout::FigurePath(GenderBtn->ButtonIsDown(), ScreenClass, static_cast<int>(BodyView));
-  const QString path = QFile::decodeName(ResolveProgramPath(figure).c_str());
-  if (QFileInfo(path).isFile()) anImage.SetImageName(path);
+  const QImage image = LoadProgramPicture(anImage, figure, DisplayMetrics().DevicePixelRatio);
   // The areas of the new view, in place before the picture is shown with them.
   PointAtRegion({});
   ShowEntryRegion();
   TPicture picture;
-  if (!anImage.Picture().isNull()) picture.SetBitmap(anImage.Picture());
+  if (!image.isNull()) picture.SetBitmap(image);
   BodyImage->SetImage(picture);
-  anImage.SetImageName(QString());
 }
 
 const TStringList* TMainForm::CurrentQueryLines() const {

@@ -10,10 +10,12 @@
 
 #include "app/Main.h"
 #include "layout/Design.h"
+#include "layout/Files.h"
 #include "layout/ScreenClass.h"
 #include "navigation/TitleItems.h"
 #include "platform/Application.h"
 #include "platform/CodePageQt.h"
+#include "platform/Display.h"
 #include "platform/Resources.h"
 
 namespace halvena {
@@ -95,6 +97,18 @@ TBaseBtn* NewButton(QWidget* parent, std::string_view name, int tag, const QStri
   return button;
 }
 
+// A compiled-in picture for the screen: on a screen of more than one device pixel per logical
+// pixel its finer copy, when that is there at exactly the larger ratio's size.
+QImage ScreenPictureResource(const char* name) {
+  const QImage picture = PictureResource(QString::fromLatin1(name));
+  if (picture.isNull() || DisplayMetrics().DevicePixelRatio <= 1) return picture;
+  QImage fine =
+      PictureResource(QString::fromStdString(layout::ScaledPath(name, layout::kHiDpiRatio)));
+  if (fine.size() != picture.size() * layout::kHiDpiRatio) return picture;
+  fine.setDevicePixelRatio(layout::kHiDpiRatio);
+  return fine;
+}
+
 GTextControl* NewList(QWidget* parent, std::string_view name, int tag, const QColor& color,
                       bool hotable) {
   auto* list = new GTextControl(parent);
@@ -110,11 +124,11 @@ GTextControl* NewList(QWidget* parent, std::string_view name, int tag, const QCo
   // An item is "number|text" or a plain line; its row shows the text after the bar.
   list->OnItemText = [](const std::string& item) { return Cp1252ToQString(ItemText(item)); };
   TPicture picture;
-  picture.SetBitmap(PictureResource(QStringLiteral("ScrollUp")));
+  picture.SetBitmap(ScreenPictureResource("ScrollUp"));
   list->SetScrollUpImage(picture);
-  picture.SetBitmap(PictureResource(QStringLiteral("ScrollThumb")));
+  picture.SetBitmap(ScreenPictureResource("ScrollThumb"));
   list->SetScrollImage(picture);
-  picture.SetBitmap(PictureResource(QStringLiteral("ScrollDown")));
+  picture.SetBitmap(ScreenPictureResource("ScrollDown"));
   list->SetScrollDownImage(picture);
   return list;
 }

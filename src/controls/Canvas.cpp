@@ -322,8 +322,17 @@ void TCanvas::LineTo(int x, int y) {
       py += sy;
     }
   }
-  FPainter.setPen(QPen(colour, 0));
-  FPainter.drawPoints(points);
+  if (DeviceRatio() == 1) {
+    FPainter.setPen(QPen(colour, 0));
+    FPainter.drawPoints(points);
+    return;
+  }
+  // On a finer device a point is a whole logical pixel, so that the line stays unbroken.
+  for (const QPoint& point : points) FPainter.fillRect(QRect(point, QSize(1, 1)), colour);
+}
+
+qreal TCanvas::DeviceRatio() const {
+  return FPainter.deviceTransform().m11();
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
@@ -390,24 +399,33 @@ void TCanvas::Draw(int x, int y, const TPicture& picture) {
 void TCanvas::StretchDraw(const TRect& rect, const TPicture& picture) {
   if (!FPainter.isActive() || picture.Empty() || rect.Width() <= 0 || rect.Height() <= 0) return;
   FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  const QImage scaled = picture.Image().scaled(rect.Width(), rect.Height(), Qt::IgnoreAspectRatio,
-                                               Qt::FastTransformation);
-  FPainter.drawImage(QPoint(rect.Left, rect.Top), DeviceImage(scaled));
+  FPainter.drawImage(QPoint(rect.Left, rect.Top),
+                     DeviceImage(ScaledToLogical(picture.Image(), rect.Width(), rect.Height())));
 }
 
 void TCanvas::BitBlt(const TRect& dest, const QImage& source, QPoint sourceOrigin, TRop rop) {
   if (!FPainter.isActive() || dest.Width() <= 0 || dest.Height() <= 0) return;
-  CombineImage(dest.ToQRect(), source.copy(QRect(sourceOrigin, dest.ToQRect().size())), rop);
+  // The origin and the size count logical pixels, which a finer source has more of.
+  const int ratio = qRound(source.devicePixelRatio());
+  CombineImage(dest.ToQRect(),
+               source.copy(QRect(sourceOrigin * ratio, dest.ToQRect().size() * ratio)), rop);
 }
 
 void TCanvas::StretchBlt(const TRect& dest, const QImage& source, const QRect& sourceRect,
                          TRop rop) {
   if (!FPainter.isActive() || dest.Width() <= 0 || dest.Height() <= 0) return;
   if (sourceRect.isEmpty()) return;
-  const QImage part =
-      source.copy(sourceRect)
-          .scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  CombineImage(dest.ToQRect(), part, rop);
+  CombineImage(dest.ToQRect(),
+               ScaledToLogical(source.copy(sourceRect), dest.Width(), dest.Height()), rop);
+}
+
+QImage TCanvas::ScaledToLogical(const QImage& image, int width, int height) {
+  // A finer picture keeps its fineness: it is scaled to as many device pixels as it covers.
+  const qreal ratio = image.devicePixelRatio();
+  QImage scaled = image.scaled(RoundEven(width * ratio), RoundEven(height * ratio),
+                               Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  scaled.setDevicePixelRatio(ratio);
+  return scaled;
 }
 
 void TCanvas::CombineImage(const QRect& dest, const QImage& source, TRop rop) {

@@ -2,7 +2,10 @@
 // a font, and the geometry of the Windows drawing interface the controls were designed for:
 // rectangles include their left and top edge and exclude their right and bottom edge, lines
 // exclude their end point, and text is drawn without background under a clear brush.
-// User-interface thread only.
+// Coordinates count logical pixels: on a device with more device pixels per logical pixel (a
+// HiDPI screen, an image with a device pixel ratio) text and shapes are drawn at the device's
+// resolution, and so are pictures that are finer copies (see TPicture). User-interface thread
+// only.
 #pragma once
 
 #include <QColor>
@@ -237,6 +240,10 @@ class TCanvas {
   std::function<void(const QRect&)> OnPresent;
 
  private:
+  // `image` stretched to `width` x `height` logical pixels at its own device pixel ratio.
+  static QImage ScaledToLogical(const QImage& image, int width, int height);
+  // Device pixels per logical pixel of the device being drawn on.
+  qreal DeviceRatio() const;
   QColor DeviceColor(const QColor& colour) const;
   QImage DeviceImage(const QImage& image) const;
   void ApplyPenMode();

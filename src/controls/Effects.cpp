@@ -8,12 +8,17 @@ namespace halvena {
 
 namespace {
 
+// The cells and the copies count logical pixels, of which a finer picture has fewer than pixels.
+QSize LogicalSize(const QImage& image) {
+  return image.deviceIndependentSize().toSize();
+}
+
 class TCellCopier {
  public:
   TCellCopier(const QImage& source, TCanvas* dest, int cellSize)
-      : FSource(source), FDest(dest), FSize(cellSize) {
-    const std::int64_t spanX = static_cast<std::int64_t>(source.width()) + 1;
-    const std::int64_t spanY = static_cast<std::int64_t>(source.height()) + 1;
+      : FSource(source), FLogical(LogicalSize(source)), FDest(dest), FSize(cellSize) {
+    const std::int64_t spanX = static_cast<std::int64_t>(FLogical.width()) + 1;
+    const std::int64_t spanY = static_cast<std::int64_t>(FLogical.height()) + 1;
     FCols = static_cast<int>(spanX / FSize + (spanX % FSize != 0 ? 1 : 0));
     FRows = static_cast<int>(spanY / FSize + (spanY % FSize != 0 ? 1 : 0));
   }
@@ -28,8 +33,8 @@ class TCellCopier {
     const int top = (r - 1) * FSize;
     const TRect cell{
         left, top,
-        static_cast<int>(std::min<std::int64_t>(std::int64_t{c} * FSize, FSource.width() + 1)),
-        static_cast<int>(std::min<std::int64_t>(std::int64_t{r} * FSize, FSource.height() + 1))};
+        static_cast<int>(std::min<std::int64_t>(std::int64_t{c} * FSize, FLogical.width() + 1)),
+        static_cast<int>(std::min<std::int64_t>(std::int64_t{r} * FSize, FLogical.height() + 1))};
     FDest->BitBlt(cell, FSource, QPoint(left, top), TRop::SRCCOPY);
     FDest->Present(cell.ToQRect());
   }
@@ -50,6 +55,7 @@ class TCellCopier {
 
  private:
   const QImage& FSource;
+  QSize FLogical;
   TCanvas* FDest;
   int FSize;
   int FCols = 0;
@@ -97,7 +103,8 @@ void TransitionEffect(const QImage& source, TCanvas* dest, int cellSize, int spe
       break;
     }
   }
-  const TRect whole = TRect::Box(0, 0, source.width(), source.height());
+  const QSize logical = LogicalSize(source);
+  const TRect whole = TRect::Box(0, 0, logical.width(), logical.height());
   dest->BitBlt(whole, source, QPoint(0, 0), TRop::SRCCOPY);
   dest->Present(whole.ToQRect());
 }

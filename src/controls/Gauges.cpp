@@ -27,6 +27,7 @@ int PartOf(int length, int percent) {
 
 void TBltBitmap::MakeLike(const QImage& other) {
   Image = QImage(other.size(), QImage::Format_RGB32);
+  Image.setDevicePixelRatio(other.devicePixelRatio());
   Image.fill(Qt::black);
 }
 
@@ -110,7 +111,9 @@ void TGauge::Paint() {
   TRect area = whole;
   if (FBorderStyle == TBorderStyle::bsSingle) area = {1, 1, whole.Right - 1, whole.Bottom - 1};
 
-  QImage image(width(), height(), QImage::Format_RGB32);
+  // As fine as the screen, so that the percentage stays sharp.
+  QImage image(size() * PixelRatio(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(PixelRatio());
   TBltBitmap overlay;
   overlay.MakeLike(image);
   {

@@ -22,8 +22,8 @@ class EInvalidOperation : public std::logic_error {
 // A bitmap that can take the size of another one.
 class TBltBitmap {
  public:
-  // Takes the width and height of `other` and fills itself with the window-frame colour
-  // (black).
+  // Takes the width, height and device pixel ratio of `other` and fills itself with the
+  // window-frame colour (black).
   void MakeLike(const QImage& other);
   QImage Image;
 };

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QtMath>
+#include <algorithm>
 
 #include "platform/Application.h"
 #include "platform/Display.h"
@@ -23,6 +25,10 @@ TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setFocusPolicy(Qt::NoFocus);
   FFont.OnChange = [this] { Invalidate(); };
+}
+
+int TGraphicControl::PixelRatio() const {
+  return std::max(1, qCeil(devicePixelRatio()));
 }
 
 void TGraphicControl::SetColor(const QColor& color) {

@@ -51,6 +51,11 @@ class TGraphicControl : public QWidget {
   // Paints the whole control when the event loop next runs.
   virtual void Invalidate();
 
+  // Whole device pixels per logical pixel of the screen the control is on, at least 1: the
+  // images the control composes itself in are made that fine, so that it shows at the screen's
+  // resolution.
+  int PixelRatio() const;
+
   // The palette the control needs realised while it paints; none here.
   virtual const TPalette* GetPalette() const { return nullptr; }
 

@@ -1,12 +1,10 @@
 #include "controls/MsgDlgBox.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <memory>
 
-#include "base/ProgramFolder.h"
 #include "imaging/PMultiImage.h"
+#include "imaging/ProgramPicture.h"
 #include "imaging/ResourceBitmap.h"
 #include "layout/Files.h"
 #include "platform/Application.h"
@@ -54,10 +52,7 @@ TBaseBtn* NewDialogButton(QWidget* parent, int x, const QString& caption) {
 // The glyph of one state: the skin file when it loads, else the resource bitmap, else none.
 void LoadGlyph(TPMultiImage& loader, std::string_view file, const QString& resource,
                QImage& glyph) {
-  loader.SetImageName(QString());
-  const QString path = QFile::decodeName(ResolveProgramPath(file).c_str());
-  if (QFileInfo(path).isFile()) loader.SetImageName(path);
-  glyph = loader.Picture();
+  glyph = LoadProgramPicture(loader, file, DisplayMetrics().DevicePixelRatio);
   if (glyph.isNull()) {
     const QString name =
         DisplayMetrics().BitsPerPixel == 8 ? resource + QStringLiteral("256") : resource;

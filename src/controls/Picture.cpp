@@ -2,6 +2,14 @@
 
 namespace halvena {
 
+int TPicture::Width() const {
+  return qRound(FImage.deviceIndependentSize().width());
+}
+
+int TPicture::Height() const {
+  return qRound(FImage.deviceIndependentSize().height());
+}
+
 void TPicture::SetBitmap(const QImage& image) {
   FKind = TGraphicKind::Bitmap;
   FImage = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);

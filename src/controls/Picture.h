@@ -1,5 +1,7 @@
 // TPicture: the picture a control owns (a glyph, a skin, a backdrop), holding at most one
-// graphic, a bitmap or an icon. User-interface thread only.
+// graphic, a bitmap or an icon. A graphic whose image has a device pixel ratio above 1 is a
+// finer copy: its size and every place in it count logical pixels, and the canvas draws it at
+// the device's resolution. User-interface thread only.
 #pragma once
 
 #include <QImage>
@@ -20,9 +22,11 @@ class TPicture {
   // True when there is nothing to draw: no graphic, or one of width or height 0.
   bool Empty() const { return FKind == TGraphicKind::None || FImage.isNull(); }
   TGraphicKind Kind() const { return FKind; }
-  int Width() const { return FImage.width(); }
-  int Height() const { return FImage.height(); }
-  // The pixels: opaque for a bitmap, with an alpha channel for an icon; null when empty.
+  // The size in logical pixels.
+  int Width() const;
+  int Height() const;
+  // The pixels: opaque for a bitmap, with an alpha channel for an icon, and the device pixel
+  // ratio they were drawn at; null when empty.
   const QImage& Image() const { return FImage; }
 
   // Each of these raises OnChange.

@@ -113,13 +113,15 @@ void TProportionalImage::Present(const QRect& area) {
 }
 
 void TProportionalImage::paintEvent(QPaintEvent* event) {
-  if (!FPresenting && (FSurfaceStale || FSurface.size() != size())) {
+  if (!FPresenting && (FSurfaceStale || FSurface.size() != size() * PixelRatio())) {
     FInPaintEvent = true;
     Compose();
     FInPaintEvent = false;
   }
   QPainter painter(this);
-  painter.drawImage(event->rect(), FSurface, event->rect());
+  const qreal ratio = FSurface.devicePixelRatio();
+  const QRectF area(event->rect());
+  painter.drawImage(area, FSurface, QRectF(area.topLeft() * ratio, area.size() * ratio));
   if (!FTint.isEmpty()) {
     painter.setClipRegion(FTint);
     painter.fillRect(event->rect(), FTintColor);
@@ -137,8 +139,11 @@ void TProportionalImage::Compose() {
   const int w = width();
   const int h = height();
   const int bits = DisplayMetrics().BitsPerPixel;
-  if (FSurface.size() != size()) {
-    FSurface = QImage(size(), QImage::Format_RGB32);
+  // Both images are as fine as the screen, so that text and finer pictures stay sharp on it.
+  const int ratio = PixelRatio();
+  if (FSurface.size() != size() * ratio) {
+    FSurface = QImage(size() * ratio, QImage::Format_RGB32);
+    FSurface.setDevicePixelRatio(ratio);
     FSurface.fill(Qt::black);
   }
   FSurfaceStale = false;
@@ -147,7 +152,8 @@ void TProportionalImage::Compose() {
     screen.OnPresent = [this](const QRect& area) { Present(area); };
     TPaletteBracket bracket(&screen, *this);
 
-    QImage frame(size(), QImage::Format_RGB32);
+    QImage frame(size() * ratio, QImage::Format_RGB32);
+    frame.setDevicePixelRatio(ratio);
     frame.fill(Qt::white);
     {
       TCanvas canvas(&frame, bits);

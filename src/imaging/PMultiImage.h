@@ -47,6 +47,7 @@ class TPMultiImage {
   // Where failures are reported; not owned, must outlive this loader; null restores the real
   // message boxes.
   void SetMessages(TImageMessages* messages);
+  TImageMessages* Messages() const { return FMessages; }
 
   const QString& ImageName() const { return FImageName; }
   // A full path loads the file now; an empty name empties Picture.

@@ -30,6 +30,16 @@ std::string FigurePath(bool male, std::uint8_t screenClass, int view) {
   return "I\\B\\" + stem + "\\" + stem + "_" + digits;
 }
 
+std::string ScaledPath(std::string_view path, int ratio) {
+  std::string scaled(path);
+  if (ratio == 1) return scaled;
+  const std::size_t name = scaled.find_last_of('\\');
+  const std::size_t dot = scaled.rfind('.');
+  const bool hasExtension = dot != std::string::npos && (name == std::string::npos || dot > name);
+  scaled.insert(hasExtension ? dot : scaled.size(), "@" + std::to_string(ratio) + "x");
+  return scaled;
+}
+
 std::string PortablePath(std::string_view windowsPath) {
   std::string path(windowsPath);
   for (char& c : path) {

@@ -31,6 +31,15 @@ std::string FigurePath(bool male, std::uint8_t screenClass, int view);
 inline constexpr std::string_view kDialogButtonPaths[] = {"I\\butup.bmp", "I\\butdown.bmp",
                                                           "I\\butdisabled.bmp"};
 
+// Every picture of the program folder also comes in a second set drawn at twice the size, for
+// screens of twice the pixel density; the program shows it in the same place as the first.
+inline constexpr int kHiDpiRatio = 2;
+
+// The name of the picture `path` drawn at `ratio` times its size: `path` itself at 1, else the
+// name with "@2x" (the ratio) before the extension of its last component, e.g. "I\B\bk8x6@2x" and
+// "I\butup@2x.bmp".
+std::string ScaledPath(std::string_view path, int ratio);
+
 // A program-relative path with slashes for the generators that write it: "I\B\bk6x4" becomes
 // "I/B/bk6x4".
 std::string PortablePath(std::string_view windowsPath);

@@ -20,7 +20,7 @@ TDisplayMetrics DisplayMetrics() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {};
   const QSize size = screen->size();
-  return {size.width(), size.height(), screen->depth()};
+  return {size.width(), size.height(), screen->depth(), screen->devicePixelRatio()};
 }
 
 void SetDisplayOverride(const TDisplayMetrics& metrics) {

@@ -2,8 +2,8 @@
 # End-to-end tests of the real program on virtual screens (Xvfb), driven with xdotool:
 #   EndToEnd.sh PROGRAM BUILD_FOLDER
 # Window size and position at several screen sizes, a too-small screen, a second start, two
-# starts at the same instant, "UNINSTALL" against an installation into a temporary prefix, and
-# the output buttons. At each screen-size class a reader browses the sample dictionary: a letter,
+# starts at the same instant, "UNINSTALL" against an installation into a temporary prefix, the
+# window and its figure on a screen of twice the density, and the output buttons. At each screen-size class a reader browses the sample dictionary: a letter,
 # a title, a typed search, a cross-reference and back through the history; the screenshots of
 # these steps stay in BUILD_FOLDER/EndToEnd for a look.
 # Exits 77 (skipped) when Xvfb or xdotool is missing.
@@ -374,6 +374,42 @@ if command -v import >/dev/null && command -v compare >/dev/null; then
   anatomy_checks 1280x1024 128 128 768 10x7
 else
   echo "skip anatomy: ImageMagick's import and compare are needed"
+fi
+
+# A screen of twice the density (2048 x 1536 at scale factor 2): the window keeps its logical
+# size, 800 x 600 at 112,84, which the X server sees doubled; the figure shows its finer picture
+# pixel for pixel, and pointing at the chest names it as in logical pixels. Positions below are
+# device pixels: the logical places of the 1024 x 768 screen's window, doubled.
+hidpi_checks() {
+  local shots=$build/EndToEnd-anatomy/hidpi
+  rm -rf "$shots" && mkdir -p "$shots"
+  start_screen 2048x1536
+  QT_SCALE_FACTOR=2 "$program" >>"$work/program.log" 2>&1 &
+  pids+=($!)
+  check "scale 2: the window appears" wait_windows 1
+  check "scale 2: the window is 800x600 at 112,84, doubled" geometry_is 224 168 1600 1200
+  sleep 1
+  xdotool mousemove 352 414 click 1  # AnatomicBtn
+  sleep 1
+  xdotool mousemove 5 5
+  sleep 0.5
+  import -window root "$shots/anatomy.png"
+  local n
+  n=$(convert "$shots/anatomy.png" -crop 186x536+566+414 +repage png:- |
+    compare -metric AE - "bmp:$build/I/B/f8x6/f8x6_00@2x" null: 2>&1)
+  echo "     $n pixels of the figure differ from f8x6/f8x6_00@2x"
+  check "scale 2: the figure is the finer picture" test "$n" = 0
+  xdotool mousemove 655 578 sleep 0.2 mousemove 658 578  # the chest
+  sleep 0.5
+  import -window root "$shots/pointed.png"
+  check "scale 2: the yellow name panel is beside the pointer" test "$(convert "$shots/pointed.png" \
+    -format '%[pixel:p{726,518}]' info:)" = "srgb(255,255,0)"
+  stop_screen
+}
+if command -v import >/dev/null && command -v compare >/dev/null; then
+  hidpi_checks
+else
+  echo "skip scale 2: ImageMagick's import and compare are needed"
 fi
 
 # Output: "Klembord" copies the entry on screen, "?" starts the desktop's browser opener with the

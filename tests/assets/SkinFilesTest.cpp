@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <cstdlib>
+#include <iterator>
 
 #include "assets/Palettes.h"
 #include "assets/SkinLayout.h"
 #include "base/ProgramFolder.h"
 #include "imaging/PMultiImage.h"
+#include "layout/Files.h"
+#include "layout/ScreenClass.h"
 
 namespace halvena::assets {
 namespace {
@@ -70,6 +74,37 @@ TEST_F(SkinFilesTest, EverySkinOfEveryClassLoadsAtItsSize) {
 TEST_F(SkinFilesTest, DialogButtonsLoadAt104By26) {
   for (const char* name : {"I\\butup.bmp", "I\\butdown.bmp", "I\\butdisabled.bmp"}) {
     EXPECT_EQ(Load(name, lColorTrue).size(), QSize(104, 26)) << name;
+  }
+}
+
+// The finer copies are exactly twice the size of the usual pictures, with the same drawing in
+// them: shrunk back, each lies close to its usual picture.
+TEST_F(SkinFilesTest, FinerCopiesAreTheSamePicturesAtTwiceTheSize) {
+  std::vector<std::string> names(std::begin(layout::kDialogButtonPaths),
+                                 std::end(layout::kDialogButtonPaths));
+  for (std::uint8_t c = 0; c < layout::kScreenClassCount; ++c) {
+    for (const std::string_view stem : layout::kSkinStems)
+      names.push_back(layout::SkinPath(stem, c));
+  }
+  for (const std::string& name : names) {
+    const QImage usual = Load(name, lColorTrue);
+    const QImage fine = Load(layout::ScaledPath(name, layout::kHiDpiRatio), lColorTrue);
+    ASSERT_FALSE(usual.isNull()) << name;
+    ASSERT_EQ(fine.size(), usual.size() * 2) << name;
+    const QImage shrunk =
+        fine.scaled(usual.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    long difference = 0;
+    for (int y = 0; y < usual.height(); ++y) {
+      for (int x = 0; x < usual.width(); ++x) {
+        const QRgb a = usual.pixel(x, y);
+        const QRgb b = shrunk.pixel(x, y);
+        difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                      std::abs(qBlue(a) - qBlue(b));
+      }
+    }
+    // Under a level and a half of 255 per channel on average: only edges fall a little
+    // differently.
+    EXPECT_LT(difference / (3.0 * usual.width() * usual.height()), 1.5) << name;
   }
 }
 

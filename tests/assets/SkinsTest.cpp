@@ -120,7 +120,7 @@ TEST(Skins, TabBarsAreEvenAlongTheirLength) {
 
 TEST(Skins, EverySkinOfEveryClassIsListedOnce) {
   const std::vector<TSkinFile> files = SkinFiles();
-  ASSERT_EQ(files.size(), 21u);
+  ASSERT_EQ(files.size(), 42u);
   QStringList names;
   for (const TSkinFile& file : files) {
     names.append(file.Name);
@@ -130,7 +130,9 @@ TEST(Skins, EverySkinOfEveryClassIsListedOnce) {
        {"bk6x4",   "bk8x6",    "bk10x7", "lpbk6x4", "lpbk8x6", "lpbk10x7", "rpbk6x4",
         "rpbk8x6", "rpbk10x7", "bil6x4", "bil8x6",  "bil10x7", "bol6x4",   "bol8x6",
         "bol10x7", "bir6x4",   "bir8x6", "bir10x7", "bor6x4",  "bor8x6",   "bor10x7"}) {
-    EXPECT_EQ(names.count(QStringLiteral("I/B/") + QString::fromLatin1(literal)), 1) << literal;
+    const QString name = QStringLiteral("I/B/") + QString::fromLatin1(literal);
+    EXPECT_EQ(names.count(name), 1) << literal;
+    EXPECT_EQ(names.count(name + QStringLiteral("@2x")), 1) << literal;
   }
 }
 

@@ -171,5 +171,20 @@ TEST(BackgroundTest, AssignFromCopiesEverything) {
   EXPECT_EQ(to.ImageDrawStyle(), TImageDrawStyle::idsStretch);
 }
 
+// Shown on a screen of ratio 2, a skin drawn at that ratio keeps every device pixel of its own
+// and covers the control's logical size.
+TEST(BkControlTest, FinerSkinPaintsAtDeviceResolution) {
+  TBkControl control;
+  control.resize(8, 6);
+  ClearBrushAndPen(control);
+  control.Background().SetImageDrawStyle(TImageDrawStyle::idsTopLeft);
+  control.Background().Image().SetBitmap(FineStripes(8, 6));
+  QImage image(16, 12, QImage::Format_RGB32);
+  image.setDevicePixelRatio(2);
+  image.fill(kBack);
+  control.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+  for (int y = 0; y < 12; ++y) EXPECT_TRUE(Striped(image, 0, 15, y)) << y;
+}
+
 }  // namespace
 }  // namespace halvena

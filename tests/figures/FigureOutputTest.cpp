@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -111,6 +112,32 @@ TEST_P(FigureOutput, PicturesAreBmpFilesOfTheFigureControlsSize) {
       EXPECT_EQ(picture.pixel(w - 1, h - 1), FigureBackground(h - 1, h)) << path.toStdString();
       const int chestY = 450 * h / 1476;
       EXPECT_NE(picture.pixel(w / 2, chestY), FigureBackground(chestY, h)) << path.toStdString();
+    }
+  }
+}
+
+// The finer copy of a view is exactly twice its size, and the same drawing: shrunk back it lies
+// close to the view, so that a region is hit where the finer picture shows it.
+TEST_P(FigureOutput, FinerPicturesAreTheViewsAtTwiceTheSize) {
+  for (int c = 0; c < kScreenClassCount; ++c) {
+    for (int view = 0; view < kViewCount; ++view) {
+      const QString path = FigurePath(kFolder, GetParam(), c, view, kHiDpiRatio);
+      const QImage usual(FigurePath(kFolder, GetParam(), c, view), "bmp");
+      const QImage fine(path, "bmp");
+      ASSERT_EQ(fine.size(), FigureSize(c) * 2) << path.toStdString();
+      const QImage shrunk =
+          fine.scaled(usual.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      long difference = 0;
+      for (int y = 0; y < usual.height(); ++y) {
+        for (int x = 0; x < usual.width(); ++x) {
+          const QRgb a = usual.pixel(x, y);
+          const QRgb b = shrunk.pixel(x, y);
+          difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                        std::abs(qBlue(a) - qBlue(b));
+        }
+      }
+      // Outlines fall a little differently; a picture moved by one pixel is off by about 7.
+      EXPECT_LT(difference / (3.0 * usual.width() * usual.height()), 3.0) << path.toStdString();
     }
   }
 }

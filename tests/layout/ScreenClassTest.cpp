@@ -70,6 +70,12 @@ TEST(ScreenClassNames, SkinPathsCarryTheClassSuffix) {
   EXPECT_EQ(FigurePath(true, 0, 3), "I\\B\\m6x4\\m6x4_03");
   EXPECT_EQ(FigurePath(false, 2, 15), "I\\B\\f10x7\\f10x7_15");
   EXPECT_EQ(PortablePath("I\\B\\f8x6\\f8x6_00"), "I/B/f8x6/f8x6_00");
+  // The larger pictures: the ratio before the extension of the last component only.
+  EXPECT_EQ(ScaledPath(SkinPath("bk", 1), 1), "I\\B\\bk8x6");
+  EXPECT_EQ(ScaledPath(SkinPath("bk", 1), kHiDpiRatio), "I\\B\\bk8x6@2x");
+  EXPECT_EQ(ScaledPath(FigurePath(true, 0, 3), 2), "I\\B\\m6x4\\m6x4_03@2x");
+  EXPECT_EQ(ScaledPath("I\\butup.bmp", 2), "I\\butup@2x.bmp");
+  EXPECT_EQ(ScaledPath("I.d\\B\\bk", 2), "I.d\\B\\bk@2x");
   EXPECT_EQ(WindowSizeOf(0), QSize(640, 480));
   EXPECT_EQ(WindowSizeOf(1), QSize(800, 600));
   EXPECT_EQ(WindowSizeOf(2), QSize(1024, 768));

@@ -69,6 +69,10 @@ TEST(Resources, CursorsAndScrollPictures) {
     const QImage image = PictureResource(QString::fromLatin1(name));
     EXPECT_EQ(image.size(), QSize(16, 16)) << name;
     EXPECT_FALSE(image.hasAlphaChannel()) << name;
+    // The finer copy for screens of twice the density.
+    EXPECT_EQ(PictureResource(QString::fromLatin1(name) + QStringLiteral("@2x")).size(),
+              QSize(32, 32))
+        << name;
   }
   EXPECT_TRUE(BitmapResource("ButUp256").isEmpty());
   EXPECT_FALSE(CursorResource("ScrollUp").has_value());

@@ -18,8 +18,9 @@ constexpr double kRadius = 5;
 
 }  // namespace
 
-QImage DialogButton(TDialogButtonLook look) {
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+QImage DialogButton(TDialogButtonLook look, int ratio) {
+  QImage image(kWidth * ratio, kHeight * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(kSage);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);

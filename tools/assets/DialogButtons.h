@@ -11,7 +11,8 @@ enum class TDialogButtonLook { Up, Down, Disabled };
 
 // The up look stands on a soft shadow to its lower right; the down look has none and is
 // darker from the top, and the button paints it moved onto the shadow's place; the disabled
-// look is flat and pale.
-QImage DialogButton(TDialogButtonLook look);
+// look is flat and pale. At `ratio` above 1 the same drawing has `ratio` times the pixels each
+// way and that device pixel ratio.
+QImage DialogButton(TDialogButtonLook look, int ratio = 1);
 
 }  // namespace halvena::assets

@@ -15,8 +15,9 @@ const QColor kInk(38, 64, 50);
 
 // A raised button on the list colour; `paintGlyph` draws on top of it.
 template <typename Glyph>
-QImage Button(Glyph paintGlyph) {
-  QImage image(kSize, kSize, QImage::Format_RGB32);
+QImage Button(int ratio, Glyph paintGlyph) {
+  QImage image(kSize * ratio, kSize * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(kListColor);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -32,8 +33,8 @@ QImage Button(Glyph paintGlyph) {
   return image;
 }
 
-QImage Arrow(bool up) {
-  return Button([up](QPainter& painter) {
+QImage Arrow(bool up, int ratio) {
+  return Button(ratio, [up](QPainter& painter) {
     const qreal tip = up ? 5 : 11;
     const qreal base = up ? 10.5 : 5.5;
     painter.drawPolygon(QPolygonF({{4, base}, {12, base}, {8, tip}}));
@@ -42,16 +43,16 @@ QImage Arrow(bool up) {
 
 }  // namespace
 
-QImage ScrollUp() {
-  return Arrow(true);
+QImage ScrollUp(int ratio) {
+  return Arrow(true, ratio);
 }
 
-QImage ScrollDown() {
-  return Arrow(false);
+QImage ScrollDown(int ratio) {
+  return Arrow(false, ratio);
 }
 
-QImage ScrollThumb() {
-  return Button([](QPainter& painter) {
+QImage ScrollThumb(int ratio) {
+  return Button(ratio, [](QPainter& painter) {
     for (const int y : {5, 7, 9}) painter.drawRect(QRectF(4.5, y, 7, 1.2));
   });
 }

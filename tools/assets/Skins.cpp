@@ -94,12 +94,20 @@ void FooterMark(QPainter& painter, const QRectF& footer, double scale) {
   painter.drawText(text, Qt::AlignRight | Qt::AlignVCenter, mark);
 }
 
+// A picture of `size` pixels drawn `ratio` times as fine: painters on it draw in its logical
+// pixels.
+QImage NewPicture(QSize size, int ratio) {
+  QImage image(size * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
 }  // namespace
 
-QImage WindowSkin(const TScreenClass& screenClass) {
+QImage WindowSkin(const TScreenClass& screenClass, int ratio) {
   const double scale = screenClass.Factor();
   const QSize size = screenClass.Window;
-  QImage image(size, QImage::Format_RGB32);
+  QImage image = NewPicture(size, ratio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF all(QPointF(0, 0), QSizeF(size));
@@ -150,11 +158,11 @@ QImage WindowSkin(const TScreenClass& screenClass) {
   return image;
 }
 
-QImage PanelSkin(const TScreenClass& screenClass, bool left) {
+QImage PanelSkin(const TScreenClass& screenClass, bool left, int ratio) {
   const double scale = screenClass.Factor();
   const QRect panel = screenClass.Zoom(left ? layout::kGoToPnl : layout::kSeeAlsoPnl);
   const QSize size = panel.size();
-  QImage image(size, QImage::Format_RGB32);
+  QImage image = NewPicture(size, ratio);
   image.fill(kPanel);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -196,11 +204,11 @@ QImage PanelSkin(const TScreenClass& screenClass, bool left) {
   return image;
 }
 
-QImage TabGlyph(const TScreenClass& screenClass, TTabGroup group, bool down) {
+QImage TabGlyph(const TScreenClass& screenClass, TTabGroup group, bool down, int ratio) {
   const QSize size = TabSize(screenClass);
   const double w = size.width();
   const double h = size.height();
-  QImage image(size, QImage::Format_RGB32);
+  QImage image = NewPicture(size, ratio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
 
@@ -255,18 +263,21 @@ QImage TabGlyph(const TScreenClass& screenClass, TTabGroup group, bool down) {
 
 std::vector<TSkinFile> SkinFiles() {
   std::vector<TSkinFile> files;
-  for (std::uint8_t c = 0; c < layout::kScreenClassCount; ++c) {
-    const TScreenClass& screenClass = ScreenClasses()[c];
-    const auto name = [c](std::string_view stem) {
-      return QString::fromStdString(layout::PortablePath(layout::SkinPath(stem, c)));
-    };
-    files.push_back({name("bk"), WindowSkin(screenClass)});
-    files.push_back({name("lpbk"), PanelSkin(screenClass, true)});
-    files.push_back({name("rpbk"), PanelSkin(screenClass, false)});
-    files.push_back({name("bil"), TabGlyph(screenClass, TTabGroup::Left, false)});
-    files.push_back({name("bol"), TabGlyph(screenClass, TTabGroup::Left, true)});
-    files.push_back({name("bir"), TabGlyph(screenClass, TTabGroup::Right, false)});
-    files.push_back({name("bor"), TabGlyph(screenClass, TTabGroup::Right, true)});
+  for (const int ratio : {1, layout::kHiDpiRatio}) {
+    for (std::uint8_t c = 0; c < layout::kScreenClassCount; ++c) {
+      const TScreenClass& screenClass = ScreenClasses()[c];
+      const auto name = [c, ratio](std::string_view stem) {
+        return QString::fromStdString(
+            layout::PortablePath(layout::ScaledPath(layout::SkinPath(stem, c), ratio)));
+      };
+      files.push_back({name("bk"), WindowSkin(screenClass, ratio)});
+      files.push_back({name("lpbk"), PanelSkin(screenClass, true, ratio)});
+      files.push_back({name("rpbk"), PanelSkin(screenClass, false, ratio)});
+      files.push_back({name("bil"), TabGlyph(screenClass, TTabGroup::Left, false, ratio)});
+      files.push_back({name("bol"), TabGlyph(screenClass, TTabGroup::Left, true, ratio)});
+      files.push_back({name("bir"), TabGlyph(screenClass, TTabGroup::Right, false, ratio)});
+      files.push_back({name("bor"), TabGlyph(screenClass, TTabGroup::Right, true, ratio)});
+    }
   }
   return files;
 }

@@ -1,7 +1,9 @@
 // halvena-assets: draws the program's pictures.
 //   halvena-assets resources FOLDER   the compiled-in resources and their collection
-//                                     halvena_resources.qrc
-//   halvena-assets skins PROGRAMDIR   the skins under I/B/ and the dialog buttons under I/
+//                                     halvena_resources.qrc, the scroll-bar pictures also at
+//                                     twice the size
+//   halvena-assets skins PROGRAMDIR   the skins under I/B/ and the dialog buttons under I/, each
+//                                     also at twice the size
 //   halvena-assets sheet FOLDER       contact sheets to look at: sheet6x4.png, sheet8x6.png,
 //                                     sheet10x7.png and pictures.png
 #include <QGuiApplication>
@@ -46,6 +48,22 @@ bool AddWindowIcon(TResourceSet& set) {
   return true;
 }
 
+// The scroll-bar pictures, each also at the larger ratio under the larger set's name.
+bool AddScrollPictures(TResourceSet& set) {
+  for (const int ratio : {1, layout::kHiDpiRatio}) {
+    const auto path = [ratio](const char* name) {
+      return QStringLiteral("pictures/") + QString::fromStdString(layout::ScaledPath(name, ratio)) +
+             QStringLiteral(".png");
+    };
+    if (!set.AddImage(path("ScrollUp"), ScrollUp(ratio)) ||
+        !set.AddImage(path("ScrollThumb"), ScrollThumb(ratio)) ||
+        !set.AddImage(path("ScrollDown"), ScrollDown(ratio))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool WriteResources(TResourceSet& set) {
   const QImage intro = IntroPicture();
   const QImage about = AboutPicture();
@@ -53,10 +71,7 @@ bool WriteResources(TResourceSet& set) {
          set.AddFile(QStringLiteral("bitmaps/PAL256.dib"), Palette256Bitmap()) &&
          set.AddImage(QStringLiteral("cursors/HandCursor.png"), HandCursor()) &&
          set.AddImage(QStringLiteral("cursors/HandNoFingersCursor.png"), HandNoFingersCursor()) &&
-         set.AddImage(QStringLiteral("pictures/ScrollUp.png"), ScrollUp()) &&
-         set.AddImage(QStringLiteral("pictures/ScrollThumb.png"), ScrollThumb()) &&
-         set.AddImage(QStringLiteral("pictures/ScrollDown.png"), ScrollDown()) &&
-         AddPalettedPictures(set, QStringLiteral("Intro"), intro) &&
+         AddScrollPictures(set) && AddPalettedPictures(set, QStringLiteral("Intro"), intro) &&
          set.AddImage(QStringLiteral("pictures/IntroFormImg.png"), intro) &&
          AddPalettedPictures(set, QStringLiteral("About"), about) &&
          set.AddImage(QStringLiteral("pictures/AboutBoxImage.png"), about) && AddWindowIcon(set) &&
@@ -69,10 +84,12 @@ bool WriteSkins(TPictureFolder& folder) {
   }
   const TDialogButtonLook looks[] = {TDialogButtonLook::Up, TDialogButtonLook::Down,
                                      TDialogButtonLook::Disabled};
-  for (std::size_t i = 0; i < std::size(looks); ++i) {
-    const QString path =
-        QString::fromStdString(layout::PortablePath(layout::kDialogButtonPaths[i]));
-    if (!folder.AddBmp(path, DialogButton(looks[i]))) return false;
+  for (const int ratio : {1, layout::kHiDpiRatio}) {
+    for (std::size_t i = 0; i < std::size(looks); ++i) {
+      const QString path = QString::fromStdString(
+          layout::PortablePath(layout::ScaledPath(layout::kDialogButtonPaths[i], ratio)));
+      if (!folder.AddBmp(path, DialogButton(looks[i], ratio))) return false;
+    }
   }
   return true;
 }

@@ -19,9 +19,11 @@ QSize FigureSize(int screenClass) {
   return layout::ZoomBounds(layout::kBodyImage, zoom.M, zoom.D).size();
 }
 
-QString FigurePath(const QString& folder, TGender gender, int screenClass, int view) {
-  return UnderFolder(folder, layout::FigurePath(gender == TGender::Male,
-                                                static_cast<std::uint8_t>(screenClass), view));
+QString FigurePath(const QString& folder, TGender gender, int screenClass, int view, int ratio) {
+  return UnderFolder(
+      folder, layout::ScaledPath(layout::FigurePath(gender == TGender::Male,
+                                                    static_cast<std::uint8_t>(screenClass), view),
+                                 ratio));
 }
 
 QString QueryFilePath(const QString& folder, TGender gender) {

@@ -8,17 +8,20 @@
 #include <QString>
 
 #include "assets/figures/BodyModel.h"
+#include "layout/Files.h"
 #include "layout/ScreenClass.h"
 
 namespace halvena::figures {
 
+using layout::kHiDpiRatio;
 using layout::kScreenClassCount;
 
 // The size of the figure's control in a class: its design place zoomed edge by edge.
 QSize FigureSize(int screenClass);
 
-// The picture of one view, under the program folder `folder`.
-QString FigurePath(const QString& folder, TGender gender, int screenClass, int view);
+// The picture of one view, under the program folder `folder`; at `ratio` above 1 the name of
+// its picture drawn that many times as fine.
+QString FigurePath(const QString& folder, TGender gender, int screenClass, int view, int ratio = 1);
 
 // The anatomy query file of a gender under `folder`.
 QString QueryFilePath(const QString& folder, TGender gender);

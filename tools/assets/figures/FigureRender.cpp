@@ -91,7 +91,11 @@ QRgb FigureBackground(int y, int height) {
   return qRgb(int(c.R + 0.5), int(c.G + 0.5), int(c.B + 0.5));
 }
 
-QImage RenderFigure(const TFigureScene& scene, int width, int height) {
+QImage RenderFigure(const TFigureScene& scene, int width, int height, int ratio) {
+  width *= ratio;
+  height *= ratio;
+  // Outlines keep their width on the finer pictures.
+  const int outlineReach = kOutlineReach * ratio;
   const int sw = width * kSamples;
   const int sh = height * kSamples;
   std::vector<TSample> samples(std::size_t(sw) * sh);
@@ -115,6 +119,7 @@ QImage RenderFigure(const TFigureScene& scene, int width, int height) {
   };
 
   QImage image(width, height, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   const TColour outline{92, 58, 48};
   for (int y = 0; y < height; ++y) {
     const TColour background = FromRgb(FigureBackground(y, height));
@@ -128,7 +133,7 @@ QImage RenderFigure(const TFigureScene& scene, int width, int height) {
           const TSample& s = at(sx, sy);
           bool edgeOut = false;
           bool edgeIn = false;
-          for (int d = 1; d <= kOutlineReach; ++d) {
+          for (int d = 1; d <= outlineReach; ++d) {
             const int nx[4] = {sx - d, sx + d, sx, sx};
             const int ny[4] = {sy, sy, sy - d, sy + d};
             for (int k = 0; k < 4; ++k) {

@@ -14,7 +14,8 @@ namespace halvena::figures {
 QRgb FigureBackground(int y, int height);
 
 // The view of `scene` as a `width` x `height` picture, each pixel the average of several lines
-// of sight.
-QImage RenderFigure(const TFigureScene& scene, int width, int height);
+// of sight. At `ratio` above 1 the picture has `ratio` times the pixels each way, the same
+// drawing finer, with outlines as wide as at 1.
+QImage RenderFigure(const TFigureScene& scene, int width, int height, int ratio = 1);
 
 }  // namespace halvena::figures

@@ -1,5 +1,6 @@
 // halvena-figures MODEL FOLDER [--sheet FILE]: draws the body figures of the model file MODEL
-// (16 views of the female and the male body at the three screen-size classes) into FOLDER/I/B/
+// (16 views of the female and the male body at the three screen-size classes, each also at twice
+// the size under the larger set's names) into FOLDER/I/B/
 // and writes the anatomy query files FOLDER/D/qf.dat and FOLDER/D/qm.dat from the same model.
 // --sheet also writes a contact sheet of every view as a PNG picture.
 #include <QDir>
@@ -32,6 +33,7 @@ constexpr TGender kGenders[2] = {TGender::Female, TGender::Male};
 struct TViewResult {
   std::vector<TRegionRect> Rects;
   QImage Pictures[kScreenClassCount];
+  QImage FinePictures[kScreenClassCount];  // the same at the larger ratio
 };
 
 bool WriteFile(const QString& path, const std::string& bytes, QString& error) {
@@ -126,6 +128,7 @@ int main(int argc, char** argv) {
       for (int c = 0; c < kScreenClassCount; ++c) {
         const QSize size = FigureSize(c);
         r.Pictures[c] = RenderFigure(scene, size.width(), size.height());
+        r.FinePictures[c] = RenderFigure(scene, size.width(), size.height(), kHiDpiRatio);
       }
     }
   };
@@ -141,11 +144,14 @@ int main(int argc, char** argv) {
       const TViewResult& r = results[g * kViewCount + v];
       views.push_back(r.Rects);
       for (int c = 0; c < kScreenClassCount; ++c) {
-        const QString path = FigurePath(folder, kGenders[g], c, v);
-        QDir().mkpath(QFileInfo(path).path());
-        if (!r.Pictures[c].save(path, "BMP")) {
-          std::fprintf(stderr, "halvena-figures: %s: cannot be written\n", qPrintable(path));
-          return 1;
+        for (const int ratio : {1, kHiDpiRatio}) {
+          const QString path = FigurePath(folder, kGenders[g], c, v, ratio);
+          const QImage& picture = ratio == 1 ? r.Pictures[c] : r.FinePictures[c];
+          QDir().mkpath(QFileInfo(path).path());
+          if (!picture.save(path, "BMP")) {
+            std::fprintf(stderr, "halvena-figures: %s: cannot be written\n", qPrintable(path));
+            return 1;
+          }
         }
       }
     }
