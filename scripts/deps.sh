@@ -4,7 +4,8 @@
 # prints the one apt-get line to run as root and exits 1.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-image-formats-plugins fonts-liberation2 xvfb xdotool poppler-utils xclip zlib1g-dev "$@")
+  qt6-base-dev qt6-image-formats-plugins fonts-liberation2 xvfb xdotool poppler-utils xclip zlib1g-dev
+  at-spi2-core dbus-daemon libglib2.0-bin "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

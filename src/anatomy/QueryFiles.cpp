@@ -1,8 +1,10 @@
 #include "anatomy/QueryFiles.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <ranges>
 
 #include "base/FileRead.h"
 
@@ -32,6 +34,45 @@ void ForEachSectionLine(std::span<const std::string> lines, std::string_view hea
     if (line.empty() || line.front() == '[') return;
     if (fn(line)) return;
   }
+}
+
+// "[" + the view in decimal + "]" in `header`, built without touching the heap; empty when the
+// view does not fit.
+std::string_view ViewHeader(int bodyView, std::span<char, 16> header) {
+  header[0] = '[';
+  const auto [end, error] = std::to_chars(header.data() + 1, header.data() + 15, bodyView);
+  if (error != std::errc()) return {};
+  *end = ']';
+  return {header.data(), static_cast<std::size_t>(end + 1 - header.data())};
+}
+
+// The region name of a region line: the text between the first "=" and the first "|" after it;
+// empty without that "|".
+std::string_view RegionName(std::string_view line) {
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return {};
+  const std::size_t bar = line.find('|', equals + 1);
+  if (bar == std::string_view::npos) return {};
+  return line.substr(equals + 1, bar - equals - 1);
+}
+
+// Pixel `pixel` of a figure side shown `shown` pixels long, in units of a frame side `frame`
+// long: the scale is taken first, then the product rounded, halves to even. The pointer and the
+// areas drawn for the regions both go through here, so that what is drawn is what is hit.
+double ToFrame(int pixel, int frame, int shown) {
+  return std::nearbyint(static_cast<double>(frame) / shown * pixel);
+}
+
+// The pixels [first, last) of a side shown `shown` long whose frame units lie in [from, to).
+// ToFrame grows with the pixel, so each end is the first pixel at or past its unit.
+std::pair<int, int> PixelSpan(int from, int to, int frame, int shown) {
+  const auto pixels = std::views::iota(0, shown);
+  const auto firstAt = [&](int unit) {
+    const auto at = std::ranges::partition_point(
+        pixels, [&](int p) { return ToFrame(p, frame, shown) < unit; });
+    return static_cast<int>(at - pixels.begin());
+  };
+  return {firstAt(from), firstAt(to)};
 }
 
 }  // namespace
@@ -79,21 +120,14 @@ TFigureRect ParseRegionRect(std::string_view line) {
 }
 
 TRegionHit LookUpRegion(std::span<const std::string> lines, int bodyView, int x, int y) {
-  // "[" + the view in decimal + "]", built without touching the heap.
-  char header[16] = "[";
-  const auto [end, error] = std::to_chars(header + 1, header + sizeof header - 1, bodyView);
-  if (error != std::errc()) return {};
-  *end = ']';
-  const std::string_view viewHeader(header, static_cast<std::size_t>(end + 1 - header));
+  char header[16];
+  const std::string_view viewHeader = ViewHeader(bodyView, header);
+  if (viewHeader.empty()) return {};
 
   TRegionHit hit;
   ForEachSectionLine(lines, viewHeader, [&](std::string_view line) {
     if (!ParseRegionRect(line).Contains(x, y)) return false;
-    const std::size_t equals = line.find('=');
-    if (equals != std::string_view::npos) {
-      const std::size_t bar = line.find('|', equals + 1);
-      if (bar != std::string_view::npos) hit.Name = line.substr(equals + 1, bar - equals - 1);
-    }
+    hit.Name = RegionName(line);
     return true;
   });
   if (hit.Name.empty()) return hit;
@@ -106,16 +140,36 @@ TRegionHit LookUpRegion(std::span<const std::string> lines, int bodyView, int x,
   return hit;
 }
 
+std::vector<TFigureRect> RegionRects(std::span<const std::string> lines, int bodyView,
+                                     std::string_view name) {
+  std::vector<TFigureRect> rects;
+  char header[16];
+  const std::string_view viewHeader = ViewHeader(bodyView, header);
+  if (name.empty() || viewHeader.empty()) return rects;
+  ForEachSectionLine(lines, viewHeader, [&](std::string_view line) {
+    if (RegionName(line) == name) rects.push_back(ParseRegionRect(line));
+    return false;
+  });
+  return rects;
+}
+
 bool MapToFigureFrame(int x, int y, int width, int height, int& frameX, int& frameY) {
   if (width <= 0 || height <= 0) return false;
-  const double mappedX = std::nearbyint(static_cast<double>(kFigureFrameWidth) / width * x);
-  const double mappedY = std::nearbyint(static_cast<double>(kFigureFrameHeight) / height * y);
+  const double mappedX = ToFrame(x, kFigureFrameWidth, width);
+  const double mappedY = ToFrame(y, kFigureFrameHeight, height);
   // A pointer held down may be dragged far off the figure; such a point hits nothing anyway.
   constexpr double kReach = 1 << 30;
   if (std::fabs(mappedX) > kReach || std::fabs(mappedY) > kReach) return false;
   frameX = static_cast<int>(mappedX);
   frameY = static_cast<int>(mappedY);
   return true;
+}
+
+TFigureRect FigurePixelsOf(const TFigureRect& rect, int width, int height) {
+  if (width <= 0 || height <= 0) return {};
+  const auto [left, right] = PixelSpan(rect.Left, rect.Right, kFigureFrameWidth, width);
+  const auto [top, bottom] = PixelSpan(rect.Top, rect.Bottom, kFigureFrameHeight, height);
+  return {left, top, right, bottom};
 }
 
 }  // namespace halvena

@@ -63,10 +63,21 @@ struct TRegionHit {
 // lines in place and copies none.
 TRegionHit LookUpRegion(std::span<const std::string> lines, int bodyView, int x, int y);
 
+// The rectangles of the region `name` in view `bodyView`, in file order: those of every line of
+// the view's section whose name, read as LookUpRegion reads it, equals `name`. None for an
+// empty name.
+std::vector<TFigureRect> RegionRects(std::span<const std::string> lines, int bodyView,
+                                     std::string_view name);
+
 // The point of the reference frame under pixel (x, y) of a figure shown `width` x `height`
 // pixels large: each coordinate scaled by frame size / shown size (the quotient first) and
 // rounded, halves to even. False, leaving the outputs alone, when the shown size is not
 // positive or the point lies too far off the figure to be mapped.
 bool MapToFigureFrame(int x, int y, int width, int height, int& frameX, int& frameY);
+
+// The pixels of a figure shown `width` x `height` pixels large that MapToFigureFrame maps into
+// `rect`: a rectangle of pixels within the figure, empty (right <= left or bottom <= top) when
+// no pixel maps into it or the shown size is not positive.
+TFigureRect FigurePixelsOf(const TFigureRect& rect, int width, int height);
 
 }  // namespace halvena

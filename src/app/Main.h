@@ -25,6 +25,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/FormControls.h"
 #include "base/StringList.h"
@@ -112,7 +113,8 @@ class TMainForm : public QWidget {
   // contents mode, the query search of the keyword field otherwise. Without a store it clears
   // the entry display.
   void ResetBtnClick(QObject* Sender);
-  // Shows exactly the controls that the mode and the lists call for, and the header caption.
+  // Shows exactly the controls that the mode and the lists call for, the header caption, and
+  // the entry's region on the figure.
   void UpdateStatus(QObject* Sender);
   // Hover of the title and letter buttons: an enabled one turns bold.
   void BtnMouseIn(QObject* Sender);
@@ -181,13 +183,18 @@ class TMainForm : public QWidget {
   // leaves the figure blank.
   void LoadBodyFigure();
   // The region under point (x, y) of the figure's reference frame in the current gender and
-  // view: answers its name, empty for none, and puts its query into SearchEdit or empties it.
+  // view: answers its name, empty for none, puts its query into SearchEdit or empties it, and
+  // tints the region's area on the figure.
   QString LookUpFigureRegion(int x, int y);
   // The pointer at (X, Y) in BodyImage: the region's name in HintPnl beside the pointer, shown
-  // only when there is one.
+  // only when there is one, and its area tinted.
   void BodyImageMouseMove(TGraphicControl* Sender, TShiftState Shift, int X, int Y);
-  // The pointer left BodyImage: HintPnl hides and keeps its text.
+  // The pointer left BodyImage: HintPnl hides and keeps its text; the pointed area loses its
+  // tint.
   void BodyImageMouseLeave();
+  // In anatomy mode the area of the region named like the entry on screen is tinted on the
+  // figure, in the current gender and view; otherwise it is not.
+  void ShowEntryRegion();
   // Runs the query search for the region last pointed at, when SearchEdit holds its query.
   void BodyImageClick(TGraphicControl* Sender);
   // RotateLeftBtn turns the figure one view on (15 wraps to 0), RotateRightBtn one view back
@@ -318,6 +325,15 @@ class TMainForm : public QWidget {
   // Hands the figure's and the figure buttons' events to the anatomy handlers, and gives the
   // figure buttons their glyphs, redrawn at every size the buttons take.
   void ConnectAnatomy();
+  // The lines of the query file of the gender shown; null once released.
+  const TStringList* CurrentQueryLines() const;
+  // The pixels of BodyImage that region `name` covers in the current gender and view: the union
+  // of its rectangles, each mapped as the pointer is. Empty for an empty name.
+  QRegion FigureArea(std::string_view name) const;
+  // The pointer is over region `name` (empty for none): its area becomes the pointed area.
+  void PointAtRegion(std::string_view name);
+  // Tints the pointed area and the entry's area on the figure.
+  void ShowFigureTint();
   // Hands the output buttons' clicks to their handlers.
   void ConnectOutput();
   // Adds the shortcuts to the help button's hint.
@@ -344,6 +360,11 @@ class TMainForm : public QWidget {
   void ShowDragPointer(int slot);
   // Hands the mouse events of `Bk` and `CaptionLbl` to the drag handlers.
   bool RouteDragMouse(QObject* watched, QEvent* event);
+
+  // The region under the pointer and its area on the figure, and the area of the entry's region.
+  std::string FPointedRegion;
+  QRegion FPointedArea;
+  QRegion FEntryArea;
 
   bool FScreenTooSmall = false;
   // Set by the close query; from then on no handler runs.

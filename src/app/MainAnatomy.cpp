@@ -5,11 +5,13 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <vector>
 
 #include "anatomy/QueryFiles.h"
 #include "app/Main.h"
 #include "imaging/ProgramPicture.h"
 #include "layout/Files.h"
+#include "navigation/ViewMode.h"
 #include "platform/CodePageQt.h"
 #include "platform/Display.h"
 
@@ -20,6 +22,10 @@ constexpr int kViewCount = 16;
 // HintPnl sits this far right of and above the pointer, and is this much wider than its text.
 constexpr int kHintOffset = 32;
 constexpr int kHintPadding = 10;
+// The light over a region of the figure: warm, and translucent so that the organ shows through.
+const QColor kRegionTint(255, 224, 0, 150);
+// What a screen reader calls the figure while the pointer is over no region.
+const QString kFigureName = QStringLiteral("Lichaamsfiguur");
 
 // Runs `fn` on every event of `type` that reaches the watched control.
 class TEventWatcher : public QObject {
@@ -116,6 +122,8 @@ void TMainForm::ConnectAnatomy() {
   GenderBtn->OnClick = [this](TGraphicControl* sender) { GenderBtnClick(sender); };
   // The name never sits under the pointer, so it must never take the pointer from the figure.
   HintPnl->setAttribute(Qt::WA_TransparentForMouseEvents);
+  BodyImage->SetTintColor(kRegionTint);
+  BodyImage->setAccessibleName(kFigureName);
   // The gender button shows the figure on screen: up female, down male.
   DrawGlyphsAtEverySize(RotateLeftBtn, TFigureGlyph::TurnLeft, TFigureGlyph::TurnLeft);
   DrawGlyphsAtEverySize(RotateRightBtn, TFigureGlyph::TurnRight, TFigureGlyph::TurnRight);
@@ -128,18 +136,65 @@ void TMainForm::LoadBodyFigure() {
   const std::string figure =
       layout::FigurePath(GenderBtn->ButtonIsDown(), ScreenClass, static_cast<int>(BodyView));
   const QImage image = LoadProgramPicture(anImage, figure, DisplayMetrics().DevicePixelRatio);
+  // The areas of the new view, in place before the picture is shown with them.
+  PointAtRegion({});
+  ShowEntryRegion();
   TPicture picture;
   if (!image.isNull()) picture.SetBitmap(image);
   BodyImage->SetImage(picture);
 }
 
+const TStringList* TMainForm::CurrentQueryLines() const {
+  return GenderBtn->ButtonIsDown() ? MaleQueryLines.get() : FemaleQueryLines.get();
+}
+
+QRegion TMainForm::FigureArea(std::string_view name) const {
+  const TStringList* lines = CurrentQueryLines();
+  if (lines == nullptr || name.empty()) return {};
+  // Joined pairwise, so that a region of very many rectangles costs no square time.
+  std::vector<QRegion> parts;
+  for (const TFigureRect& rect : RegionRects(lines->Items(), BodyView, name)) {
+    const TFigureRect pixels = FigurePixelsOf(rect, BodyImage->width(), BodyImage->height());
+    const QRect area(QPoint(pixels.Left, pixels.Top), QPoint(pixels.Right - 1, pixels.Bottom - 1));
+    if (!area.isEmpty()) parts.emplace_back(area);
+  }
+  for (std::size_t step = 1; step < parts.size(); step *= 2) {
+    for (std::size_t i = 0; i + step < parts.size(); i += 2 * step) parts[i] += parts[i + step];
+  }
+  return parts.empty() ? QRegion() : parts.front();
+}
+
+void TMainForm::PointAtRegion(std::string_view name) {
+  if (name == FPointedRegion) return;
+  FPointedRegion = name;
+  FPointedArea = FigureArea(name);
+  ShowFigureTint();
+  // A screen reader reads the region pointed at as the figure's name.
+  const QString shown = Cp1252ToQString(name);
+  BodyImage->setAccessibleName(shown.isEmpty() ? kFigureName : shown);
+  BodyImage->setAccessibleDescription(shown);
+}
+
+void TMainForm::ShowEntryRegion() {
+  const bool anatomy = HasMode(ViewMode, TViewMode::vmAnatomy);
+  FEntryArea = anatomy ? FigureArea(QStringToCp1252(iDbRecHeaderLbl->text())) : QRegion();
+  ShowFigureTint();
+}
+
+void TMainForm::ShowFigureTint() {
+  BodyImage->SetTint(FPointedArea + FEntryArea);
+}
+
 QString TMainForm::LookUpFigureRegion(int x, int y) {
   SearchEdit->clear();
-  const TStringList* lines =
-      GenderBtn->ButtonIsDown() ? MaleQueryLines.get() : FemaleQueryLines.get();
-  if (lines == nullptr) return {};
+  const TStringList* lines = CurrentQueryLines();
+  if (lines == nullptr) {
+    PointAtRegion({});
+    return {};
+  }
   const TRegionHit hit = LookUpRegion(lines->Items(), BodyView, x, y);
   if (!hit.Query.empty()) SearchEdit->setText(Cp1252ToQString(hit.Query));
+  PointAtRegion(hit.Name);
   return Cp1252ToQString(hit.Name);
 }
 
@@ -152,6 +207,7 @@ void TMainForm::BodyImageMouseMove(TGraphicControl*, TShiftState, int X, int Y) 
     name = LookUpFigureRegion(frameX, frameY);
   } else {
     SearchEdit->clear();
+    PointAtRegion({});
   }
   HintPnl->SetCaption(name);
   HintPnl->resize(QFontMetrics(font()).horizontalAdvance(name) + kHintPadding, HintPnl->height());
@@ -162,6 +218,7 @@ void TMainForm::BodyImageMouseMove(TGraphicControl*, TShiftState, int X, int Y) 
 
 void TMainForm::BodyImageMouseLeave() {
   HintPnl->hide();
+  PointAtRegion({});
 }
 
 void TMainForm::BodyImageClick(TGraphicControl* Sender) {

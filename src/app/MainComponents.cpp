@@ -12,7 +12,9 @@
 #include "layout/Design.h"
 #include "layout/Files.h"
 #include "layout/ScreenClass.h"
+#include "navigation/TitleItems.h"
 #include "platform/Application.h"
+#include "platform/CodePageQt.h"
 #include "platform/Display.h"
 #include "platform/Resources.h"
 
@@ -119,6 +121,8 @@ GTextControl* NewList(QWidget* parent, std::string_view name, int tag, const QCo
   list->Font().SetHeight(-kWindowFontHeight);
   list->Font().SetColor(kWindowTextColor);
   list->SetCursorSlot(crHand);
+  // An item is "number|text" or a plain line; its row shows the text after the bar.
+  list->OnItemText = [](const std::string& item) { return Cp1252ToQString(ItemText(item)); };
   TPicture picture;
   picture.SetBitmap(ScreenPictureResource("ScrollUp"));
   list->SetScrollUpImage(picture);
@@ -245,6 +249,7 @@ void TMainForm::CreateComponents() {
   iDbRecHeaderLbl = NewDesignLabel(MainFormPanel, "iDbRecHeaderLbl", 2000, QString(), 13, dfsBold,
                                    Qt::white, centred, true);
   iDbRecText = NewList(MainFormPanel, "iDbRecText", 2000, kWindowColor, false);
+  iDbRecText->setAccessibleName(QStringLiteral("Tekst"));
   iDbRecText->Font().SetHeight(-13);
 
   CreatePanels();
@@ -273,7 +278,9 @@ void TMainForm::CreateComponents() {
 
 void TMainForm::CreateLists() {
   ContentLst = NewList(MainFormPanel, "ContentLst", 1100, kWindowColor, true);
+  ContentLst->setAccessibleName(QStringLiteral("Inhoud"));
   QueryResultsLst = NewList(MainFormPanel, "QueryResultsLst", 1200, kWindowColor, true);
+  QueryResultsLst->setAccessibleName(QStringLiteral("Gevonden"));
   QueryResultsLst->hide();
 }
 
@@ -335,9 +342,11 @@ void TMainForm::CreatePanels() {
   };
   GoToPnl = newPanel("GoToPnl", 1900, QStringLiteral("Historie"), GoToPnlBk, GoToPnlHeader);
   GoToLst = NewList(GoToPnl, "GoToLst", 1900, kPanelColor, true);
+  GoToLst->setAccessibleName(QStringLiteral("Historie"));
   SeeAlsoPnl =
       newPanel("SeeAlsoPnl", 2100, QStringLiteral("Verwijzingen"), SeeAlsoPnlBk, SeeAlsoPnlHeader);
   SeeAlsoLst = NewList(SeeAlsoPnl, "SeeAlsoLst", 2100, kPanelColor, true);
+  SeeAlsoLst->setAccessibleName(QStringLiteral("Verwijzingen"));
 }
 
 void TMainForm::CreateTitleButtons() {

@@ -257,6 +257,7 @@ void TMainForm::UpdateStatus(QObject*) {
   const QString header = QString::fromLatin1(view.Header);
   LstHeaderBk->setText(header);
   LstHeader->setText(header);
+  ShowEntryRegion();
 }
 
 void TMainForm::BtnMouseIn(QObject* Sender) {

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/StartUp.h"
+#include "controls/Accessible.h"
 #include "platform/SingleInstance.h"
 
 int main(int argc, char** argv) {
@@ -31,5 +32,6 @@ int main(int argc, char** argv) {
   halvena::TDisplayGuard displayGuard;
   QApplication app(argc, argv);
   displayGuard.Release();
+  halvena::InstallAccessibleControls();
   return halvena::RunProgram(halvena::InstanceChannel(halvena::kMainWindowClass));
 }

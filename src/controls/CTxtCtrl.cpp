@@ -1,5 +1,6 @@
 #include "controls/CTxtCtrl.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QWheelEvent>
 #include <algorithm>
@@ -40,6 +41,11 @@ void GCustomTextControl::SetItemIndex(int index) {
   if (FItemIndex == index) return;
   FItemIndex = index;
   Invalidate();
+  if (index >= 0 && index < FItems.Count()) {
+    QAccessibleEvent event(this, QAccessible::Selection);
+    event.setChild(index);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void GCustomTextControl::SetScrollWidth(int width) {
@@ -144,7 +150,12 @@ void GCustomTextControl::DrawItem(int index, const TRect& rect, TOwnerDrawState 
     textRect.Left += 2;
   }
   canvas->Brush.SetStyle(TBrushStyle::bsClear);
-  canvas->DrawText(textRect, Cp1252ToQString(FItems[index]), flags);
+  canvas->DrawText(textRect, ItemCaption(index), flags);
+}
+
+QString GCustomTextControl::ItemCaption(int index) const {
+  if (index < 0 || index >= FItems.Count()) return {};
+  return OnItemText ? OnItemText(FItems[index]) : Cp1252ToQString(FItems[index]);
 }
 
 void GCustomTextControl::DrawScrollBar() {

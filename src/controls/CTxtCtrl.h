@@ -6,8 +6,10 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "base/StringList.h"
 #include "controls/Basics.h"
@@ -59,7 +61,8 @@ class GCustomTextControl : public GGraphicControl {
   int TopIndex() const { return FTopIndex; }
   void SetTopIndex(int index);
   int HotIndex() const { return FHotIndex; }
-  // Index of the selected item, -1 for none. Not range-checked.
+  // Index of the selected item, -1 for none. Not range-checked. A change is announced to
+  // assistive technology.
   int ItemIndex() const { return FItemIndex; }
   void SetItemIndex(int index);
   TScrollMode ScrollMode() const { return FScrollMode; }
@@ -89,7 +92,12 @@ class GCustomTextControl : public GGraphicControl {
   // The row of item `index` (it may lie outside the control).
   TRect ItemRect(int index) const;
 
+  // The text that row `index` shows: OnItemText of its item when assigned, otherwise the item
+  // itself; empty outside 0..count-1. The default row drawing and assistive technology read it.
+  QString ItemCaption(int index) const;
+
   TDrawItemEvent OnDrawItem;
+  std::function<QString(const std::string& item)> OnItemText;
 
  protected:
   // Draws one row: through OnDrawItem when assigned, otherwise the item's text.

@@ -78,6 +78,19 @@ void TProportionalImage::SetText(const QString& text) {
   Repaint();
 }
 
+void TProportionalImage::SetTint(const QRegion& area) {
+  if (FTint == area) return;
+  const QRegion changed = FTint.xored(area);
+  FTint = area;
+  update(changed);
+}
+
+void TProportionalImage::SetTintColor(const QColor& colour) {
+  if (FTintColor == colour) return;
+  FTintColor = colour;
+  update(FTint);
+}
+
 void TProportionalImage::Repaint() {
   if (!isVisible()) {
     Invalidate();
@@ -109,6 +122,10 @@ void TProportionalImage::paintEvent(QPaintEvent* event) {
   const qreal ratio = FSurface.devicePixelRatio();
   const QRectF area(event->rect());
   painter.drawImage(area, FSurface, QRectF(area.topLeft() * ratio, area.size() * ratio));
+  if (!FTint.isEmpty()) {
+    painter.setClipRegion(FTint);
+    painter.fillRect(event->rect(), FTintColor);
+  }
 }
 
 void TProportionalImage::resizeEvent(QResizeEvent* event) {

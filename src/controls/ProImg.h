@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QString>
 #include <cstdint>
 
@@ -85,6 +86,14 @@ class TProportionalImage : public TGraphicControl {
   QString Text() const { return FText; }
   void SetText(const QString& text);
 
+  // An area of the control's pixels tinted with TintColor() over what it shows; empty for none.
+  // A change repaints, later, only the pixels whose tint changes.
+  const QRegion& Tint() const { return FTint; }
+  void SetTint(const QRegion& area);
+  // The tint's colour, translucent to let the picture show through; default transparent.
+  QColor TintColor() const { return FTintColor; }
+  void SetTintColor(const QColor& colour);
+
   const TPalette* GetPalette() const override { return CurrentPalette(); }
 
   // Composes the frame and shows it now (a transition shows cell by cell).
@@ -120,6 +129,8 @@ class TProportionalImage : public TGraphicControl {
   int FStaticSy = 0;
   bool FSyIsStatic = false;
   QString FText;
+  QRegion FTint;
+  QColor FTintColor = Qt::transparent;
 
   // What the control shows: frames land here and are copied to the screen from here.
   QImage FSurface;

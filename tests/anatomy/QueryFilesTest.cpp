@@ -12,6 +12,9 @@ namespace halvena {
 namespace {
 
 using Lines = std::vector<std::string>;
+struct TShownSize {
+  int W, H;
+};
 
 TEST(QueryLines, EndAtCrLfOrCrLfAndStopAtNul) {
   EXPECT_EQ(SplitQueryLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
@@ -155,6 +158,51 @@ TEST(RegionLookup, NoRegionNeverTakesTheQueryOfAnEmptyKey) {
   const Lines lines = {"[0]", "0,0,9,9=Zonder streep", "[Queries]", "=+alles"};
   EXPECT_EQ(LookUpRegion(lines, 0, 1, 1).Query, "");
   EXPECT_EQ(LookUpRegion(lines, 0, 50, 50).Query, "");
+}
+
+TEST(RegionRects, EveryLineOfTheNamedRegionInTheViewsFirstSection) {
+  const Lines lines = {"[0]",
+                       "10,10,20,20=Hart|a",
+                       "0,0,9,9=Long|",
+                       "30,30,40,40=Hart|",
+                       "1,1,2,2=Hart",
+                       "5,5,6,6=Hartje|",
+                       "",
+                       "7,7,8,8=Hart|",
+                       "[1]",
+                       "3,3,4,4=Hart|",
+                       "[0]",
+                       "9,9,9,9=Hart|"};
+  const auto rects = RegionRects(lines, 0, "Hart");
+  ASSERT_EQ(rects.size(), 2u);
+  EXPECT_EQ(rects[0].Left, 10);
+  EXPECT_EQ(rects[1].Bottom, 40);
+  EXPECT_EQ(RegionRects(lines, 1, "Hart").size(), 1u);
+  EXPECT_TRUE(RegionRects(lines, 2, "Hart").empty());
+  // A line without "|" names no region, so an empty name has no area.
+  EXPECT_TRUE(RegionRects(lines, 0, "").empty());
+}
+
+// The area drawn for a rectangle is exactly the pixels the pointer hits it at, at every size
+// the figure is shown in, also for rectangles reaching off the frame or turned inside out.
+TEST(FigureFrame, PixelsOfARectangleAreThoseThatMapIntoIt) {
+  const TFigureRect rects[] = {{254, 687, 255, 688}, {0, 0, 254, 1000},    {-50, 1400, 600, 2000},
+                               {100, 100, 101, 101}, {300, 300, 200, 400}, {0, 0, 508, 1476}};
+  for (const TShownSize size : {TShownSize{74, 215}, TShownSize{93, 268}, TShownSize{119, 344}}) {
+    for (const TFigureRect& rect : rects) {
+      const TFigureRect pixels = FigurePixelsOf(rect, size.W, size.H);
+      for (int y = -1; y <= size.H; ++y) {
+        for (int x = -1; x <= size.W; ++x) {
+          int fx = 0, fy = 0;
+          ASSERT_TRUE(MapToFigureFrame(x, y, size.W, size.H, fx, fy));
+          const bool onFigure = x >= 0 && x < size.W && y >= 0 && y < size.H;
+          EXPECT_EQ(pixels.Contains(x, y), onFigure && rect.Contains(fx, fy))
+              << size.W << " " << x << "," << y << " in " << rect.Left << "," << rect.Top;
+        }
+      }
+    }
+  }
+  EXPECT_FALSE(FigurePixelsOf({0, 0, 508, 1476}, 0, 10).Contains(0, 0));
 }
 
 TEST(FigureFrame, MousePointsScaleToTheReferenceFrame) {

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "AppTesting.h"
+#include "anatomy/QueryFiles.h"
 #include "app/Main.h"
 #include "data/RecWriter.h"
 #include "platform/Application.h"
@@ -118,6 +119,76 @@ TEST_F(AnatomyTest, PointingNamesTheRegionBesideThePointer) {
   MoveOverFigure(form, {10, 200});
   EXPECT_FALSE(form.HintPnl->isVisibleTo(form.MainFormPanel));
   EXPECT_TRUE(form.SearchEdit->text().isEmpty());
+}
+
+// The pixels of the figure at which the pointer names `name` in `view` of the female figure.
+QRegion PixelsNaming(const TMainForm& form, int view, std::string_view name) {
+  const QSize size = form.BodyImage->size();
+  QRegion pixels;
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x) {
+      int fx = 0, fy = 0;
+      if (!MapToFigureFrame(x, y, size.width(), size.height(), fx, fy)) continue;
+      if (LookUpRegion(form.FemaleQueryLines->Items(), view, fx, fy).Name == name) {
+        pixels += QRect(x, y, 1, 1);
+      }
+    }
+  }
+  return pixels;
+}
+
+TEST_F(AnatomyTest, PointedRegionLightsUpWhereThePointerNamesIt) {
+  TMainForm form;
+  form.show();
+  const QRegion links = PixelsNaming(form, 0, "Links");
+  ASSERT_FALSE(links.isEmpty());
+  MoveOverFigure(form, {10, 100});
+  EXPECT_EQ(form.BodyImage->Tint(), links);
+  const QImage shown = test::Render(*form.BodyImage);
+  EXPECT_NE(shown.pixelColor(10, 100), ViewColour(false, 0));
+  EXPECT_EQ(shown.pixelColor(60, 100), ViewColour(false, 0));
+
+  form.RotateBtnClick(form.RotateLeftBtn);
+  EXPECT_TRUE(form.BodyImage->Tint().isEmpty());  // a turned figure has another area
+  for (int turn = 0; turn < 6; ++turn) form.RotateBtnClick(form.RotateLeftBtn);
+  MoveOverFigure(form, {20, 20});
+  EXPECT_EQ(form.BodyImage->Tint(), QRegion(form.BodyImage->rect()));  // "Zeven", all of it
+
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(form.BodyImage, &leave);
+  EXPECT_TRUE(form.BodyImage->Tint().isEmpty());
+}
+
+TEST_F(AnatomyTest, MovingThePointerRepaintsOnlyTheOldAndTheNewArea) {
+  TMainForm form;
+  ASSERT_TRUE(test::ShowAndWait(form));
+  form.AnatomicBtnClick(form.AnatomicBtn);
+  ASSERT_TRUE(form.BodyImage->isVisible());
+  QTest::qWait(20);
+  // The name beside the pointer covers part of the figure; where it was and where it goes is
+  // painted too.
+  QRegion hint;
+  const auto move = [&](QPoint at) {
+    const QRect hintBefore = form.HintPnl->geometry();
+    test::TPaintCounter counter(*form.BodyImage);
+    MoveOverFigure(form, at);
+    counter.PaintsAfterEvents();
+    const QRect hintAfter = form.HintPnl->geometry();
+    const QPoint origin = form.BodyImage->pos();
+    hint = QRegion(hintBefore.translated(-origin)) + hintAfter.translated(-origin);
+    return counter.Painted() - hint;
+  };
+  const QRegion toLinks = move({10, 100});
+  const QRegion links = form.BodyImage->Tint();
+  EXPECT_EQ(links, PixelsNaming(form, 0, "Links"));
+  EXPECT_EQ(toLinks, links - hint);
+  EXPECT_TRUE(move({12, 110}).isEmpty());  // still the same region
+  const QRegion toRechts = move({60, 100});
+  const QRegion rechts = form.BodyImage->Tint();
+  EXPECT_TRUE(toRechts.subtracted(links + rechts).isEmpty());
+  EXPECT_FALSE(toRechts.intersected(links).isEmpty());
+  EXPECT_FALSE(toRechts.intersected(rechts).isEmpty());
+  EXPECT_TRUE(move({60, 200}).subtracted(rechts).isEmpty());
 }
 
 TEST_F(AnatomyTest, LeavingTheFigureHidesTheNameButKeepsItAndTheQuery) {
@@ -263,6 +334,27 @@ TEST_F(AnatomySearchTest, ClickSearchesTheRegionPointedAtAndShowsTheFirstEntry) 
   EXPECT_EQ(form.QueryResultsLst->y(), form.BodyImage->y() + form.BodyImage->height() + 5);
 }
 
+TEST_F(AnatomySearchTest, RegionOfTheEntryShownStaysLitInAnatomyModeOnly) {
+  TMainForm form;
+  form.show();
+  form.AnatomicBtnClick(form.AnatomicBtn);
+  const QRegion punt = PixelsNaming(form, 0, "Punt");
+  MoveOverFigure(form, {37, 100});
+  Click(form.BodyImage, {37, 100});
+  ASSERT_EQ(form.iDbRecHeaderLbl->text(), QStringLiteral("Punt"));
+  MoveOverFigure(form, {10, 100});
+  EXPECT_EQ(form.BodyImage->Tint(), punt + PixelsNaming(form, 0, "Links"));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(form.BodyImage, &leave);
+  EXPECT_EQ(form.BodyImage->Tint(), punt);
+  form.GenderBtnClick(form.GenderBtn);  // the male figure has no "Punt"
+  EXPECT_TRUE(form.BodyImage->Tint().isEmpty());
+  form.GenderBtnClick(form.GenderBtn);
+  EXPECT_EQ(form.BodyImage->Tint(), punt);
+  form.ContentBtnClick(form.ContentBtn);
+  EXPECT_TRUE(form.BodyImage->Tint().isEmpty());
+}
+
 TEST_F(AnatomySearchTest, ClickWithoutAQueryPointedAtDoesNothing) {
   TMainForm form;
   form.show();
@@ -316,6 +408,12 @@ TEST_P(AnatomyClasses, PictureFillsTheFigureThatTheHitTestMaps) {
   EXPECT_EQ(shown.pixelColor(w - 2, h - 2), QColor(Qt::green));
   MoveOverFigure(form, {w * 3 / 4, h / 4});
   EXPECT_EQ(form.HintPnl->Caption(), QStringLiteral("Rechts"));
+  // The light covers the region's rectangle, also a pixel of it that the earlier "Punt" line
+  // names.
+  const QRegion tint = form.BodyImage->Tint();
+  const QRegion rechts = PixelsNaming(form, 0, "Rechts");
+  EXPECT_TRUE(rechts.subtracted(tint).isEmpty());
+  EXPECT_TRUE(tint.subtracted(rechts).subtracted(PixelsNaming(form, 0, "Punt")).isEmpty());
 }
 
 TEST_P(AnatomyClasses, FigureButtonsShowGlyphsDrawnAtTheirSize) {

@@ -110,6 +110,50 @@ TEST(ProportionalImageTest, ShownEffectPresentsCellsOnTheScreen) {
   EXPECT_EQ(CountColour(shown, shown.rect(), Qt::red), 90 * 90);
 }
 
+TEST(ProportionalImageTest, TintLiesOverThePictureInItsAreaOnly) {
+  TProportionalImage control;
+  control.SetSx(100);
+  control.SetSy(100);
+  SetPicture(control, 100, 100, Qt::white);
+  control.SetTintColor(QColor(255, 0, 0, 128));
+  control.SetTint(QRegion(10, 10, 20, 20) + QRegion(50, 60, 5, 5));
+  const QImage image = Render(control);
+  const QColor tinted = image.pixelColor(15, 15);
+  EXPECT_EQ(tinted.red(), 255);
+  EXPECT_GT(tinted.green(), 100);  // the picture shows through
+  EXPECT_LT(tinted.green(), 160);
+  EXPECT_EQ(CountColour(image, image.rect(), tinted), 20 * 20 + 5 * 5);
+  control.SetTint(QRegion());
+  EXPECT_EQ(CountColour(Render(control), control.rect(), tinted), 0);
+}
+
+TEST(ProportionalImageTest, ChangingTheTintRepaintsOnlyWhereItChanges) {
+  TProportionalImage control;
+  control.SetTintColor(QColor(0, 0, 255, 100));
+  ASSERT_TRUE(ShowAndWait(control));
+  QTest::qWait(20);
+  const QRegion first(10, 10, 20, 20);
+  const QRegion second(40, 10, 20, 20);
+  {
+    TPaintCounter counter(control);
+    control.SetTint(first);
+    ASSERT_GT(counter.PaintsAfterEvents(), 0);
+    EXPECT_EQ(counter.Painted(), first);
+  }
+  {
+    TPaintCounter counter(control);
+    control.SetTint(second);
+    ASSERT_GT(counter.PaintsAfterEvents(), 0);
+    EXPECT_EQ(counter.Painted(), first + second);
+  }
+  {
+    TPaintCounter counter(control);
+    control.SetTint(second);
+    control.SetTintColor(control.TintColor());
+    EXPECT_EQ(counter.PaintsAfterEvents(), 0);
+  }
+}
+
 // A destination that records the cells the effect presents.
 struct TRecording {
   QImage image = SolidImage(100, 100, Qt::black);

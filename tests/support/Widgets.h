@@ -3,12 +3,16 @@
 // thread only, inside the QApplication of the test main.
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QObject>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTest>
 #include <QWidget>
 
@@ -54,7 +58,18 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseBu
   QApplication::sendEvent(widget, &event);
 }
 
-// Counts the paint events a widget receives while the object lives.
+// Whether Qt's accessibility is active, so that the controls' announcements are delivered. Only
+// a real platform with an accessibility bus has it; it turns on shortly after the start, so this
+// waits up to two seconds for it there.
+inline bool AccessibilityActive() {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return false;
+  QElapsedTimer waited;
+  waited.start();
+  while (!QAccessible::isActive() && waited.elapsed() < 2000) QTest::qWait(20);
+  return QAccessible::isActive();
+}
+
+// Counts the paint events a widget receives while the object lives, and the area they paint.
 class TPaintCounter : public QObject {
  public:
   explicit TPaintCounter(QWidget& widget) : FWidget(widget) { widget.installEventFilter(this); }
@@ -63,6 +78,8 @@ class TPaintCounter : public QObject {
   TPaintCounter& operator=(const TPaintCounter&) = delete;
 
   int Paints() const { return FPaints; }
+  // Every pixel the counted paints covered.
+  const QRegion& Painted() const { return FPainted; }
   // Lets pending events run until a paint arrives (or a second has passed), then a little
   // longer, so that a second paint pending behind the first arrives too.
   int PaintsAfterEvents() {
@@ -75,13 +92,17 @@ class TPaintCounter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &FWidget && event->type() == QEvent::Paint) ++FPaints;
+    if (watched == &FWidget && event->type() == QEvent::Paint) {
+      ++FPaints;
+      FPainted += static_cast<QPaintEvent*>(event)->region();
+    }
     return false;
   }
 
  private:
   QWidget& FWidget;
   int FPaints = 0;
+  QRegion FPainted;
 };
 
 }  // namespace halvena::test
