@@ -12,16 +12,12 @@
 #include "imaging/PMultiImage.h"
 #include "layout/Files.h"
 #include "layout/ScreenClass.h"
+#include "support/Pictures.h"
 
 namespace halvena::assets {
 namespace {
 
-class TRecordedMessages : public TImageMessages {
- public:
-  void ShowError(const QString& text) override { Shown.append(text); }
-  void ShowInformation(const QString& text) override { Shown.append(text); }
-  QStringList Shown;
-};
+using test::TRecordedMessages;
 
 class SkinFilesTest : public testing::Test {
  protected:
@@ -93,18 +89,9 @@ TEST_F(SkinFilesTest, FinerCopiesAreTheSamePicturesAtTwiceTheSize) {
     ASSERT_EQ(fine.size(), usual.size() * 2) << name;
     const QImage shrunk =
         fine.scaled(usual.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    long difference = 0;
-    for (int y = 0; y < usual.height(); ++y) {
-      for (int x = 0; x < usual.width(); ++x) {
-        const QRgb a = usual.pixel(x, y);
-        const QRgb b = shrunk.pixel(x, y);
-        difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                      std::abs(qBlue(a) - qBlue(b));
-      }
-    }
     // Under a level and a half of 255 per channel on average: only edges fall a little
     // differently.
-    EXPECT_LT(difference / (3.0 * usual.width() * usual.height()), 1.5) << name;
+    EXPECT_LT(test::MeanChannelDifference(usual, shrunk), 1.5) << name;
   }
 }
 

@@ -17,6 +17,7 @@
 #include "assets/figures/FigureRender.h"
 #include "assets/figures/FigureScene.h"
 #include "data/IDbRecs.h"
+#include "support/Pictures.h"
 
 namespace halvena::figures {
 namespace {
@@ -127,17 +128,8 @@ TEST_P(FigureOutput, FinerPicturesAreTheViewsAtTwiceTheSize) {
       ASSERT_EQ(fine.size(), FigureSize(c) * 2) << path.toStdString();
       const QImage shrunk =
           fine.scaled(usual.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-      long difference = 0;
-      for (int y = 0; y < usual.height(); ++y) {
-        for (int x = 0; x < usual.width(); ++x) {
-          const QRgb a = usual.pixel(x, y);
-          const QRgb b = shrunk.pixel(x, y);
-          difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                        std::abs(qBlue(a) - qBlue(b));
-        }
-      }
       // Outlines fall a little differently; a picture moved by one pixel is off by about 7.
-      EXPECT_LT(difference / (3.0 * usual.width() * usual.height()), 3.0) << path.toStdString();
+      EXPECT_LT(test::MeanChannelDifference(usual, shrunk), 3.0) << path.toStdString();
     }
   }
 }

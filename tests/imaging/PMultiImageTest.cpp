@@ -10,16 +10,12 @@
 
 #include "TestFiles.h"
 #include "imaging/Decoders.h"
+#include "support/Pictures.h"
 
 namespace halvena {
 namespace {
 
-class TRecordedMessages : public TImageMessages {
- public:
-  void ShowError(const QString& text) override { Shown.append("error: " + text); }
-  void ShowInformation(const QString& text) override { Shown.append("information: " + text); }
-  QStringList Shown;
-};
+using test::TRecordedMessages;
 
 // An 8 x 8 red picture in each of the six formats, under its extension.
 std::vector<std::pair<QString, QByteArray>> RedPictures() {

@@ -8,16 +8,12 @@
 
 #include "TestFiles.h"
 #include "base/ProgramFolder.h"
+#include "support/Pictures.h"
 
 namespace halvena {
 namespace {
 
-class TRecordedMessages : public TImageMessages {
- public:
-  void ShowError(const QString& text) override { Shown.append(text); }
-  void ShowInformation(const QString& text) override { Shown.append(text); }
-  QStringList Shown;
-};
+using test::TRecordedMessages;
 
 // A program folder with the skin "I\B\bk6x4": 4 x 3 pixels of blue.
 class ProgramPictureTest : public testing::Test {
