@@ -429,7 +429,7 @@ else
 fi
 
 # Output: "Klembord" copies the entry on screen, "?" starts the desktop's browser opener with the
-# help address, the info button shows one about window however often it is pressed, and
+# help address, the info button shows the about window and never a second one, and
 # quitting shows the about window as a farewell before the program ends. Clicks land on the
 # buttons' places in the 800 x 600 window of a 1024 x 768 screen.
 output_checks() {
@@ -477,11 +477,14 @@ output_checks() {
   check "Klembord leaves out the braces" test -z "$(printf '%s' "$clip" | tr -cd '{}')"
 
   click_at 19 16
-  click_at 19 16
-  click_at 19 16
   check "the info button shows one about window" wait_about 1
+  # A press on the main window also takes the activation from the about window, which closes
+  # on losing it; whether the press's show or that close comes last is the window system's
+  # timing. What must never happen is a second window.
+  click_at 19 16
+  click_at 19 16
   sleep 0.5
-  check "pressing it three times still shows one" test "$(about_windows)" -eq 1
+  check "pressing it twice more shows no second one" test "$(about_windows)" -le 1
 
   click_at 782 15
   check "quitting shows the farewell" wait_about 1
