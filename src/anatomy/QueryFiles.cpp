@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <ranges>
 
 #include "base/FileRead.h"
 
@@ -66,11 +65,19 @@ double ToFrame(int pixel, int frame, int shown) {
 // The pixels [first, last) of a side shown `shown` long whose frame units lie in [from, to).
 // ToFrame grows with the pixel, so each end is the first pixel at or past its unit.
 std::pair<int, int> PixelSpan(int from, int to, int frame, int shown) {
-  const auto pixels = std::views::iota(0, shown);
+  // A binary search over the pixels 0 .. shown.
   const auto firstAt = [&](int unit) {
-    const auto at = std::ranges::partition_point(
-        pixels, [&](int p) { return ToFrame(p, frame, shown) < unit; });
-    return static_cast<int>(at - pixels.begin());
+    int low = 0;
+    int high = shown;
+    while (low < high) {
+      const int mid = low + (high - low) / 2;
+      if (ToFrame(mid, frame, shown) < unit) {
+        low = mid + 1;
+      } else {
+        high = mid;
+      }
+    }
+    return low;
   };
   return {firstAt(from), firstAt(to)};
 }
