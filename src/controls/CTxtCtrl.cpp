@@ -41,7 +41,9 @@ void GCustomTextControl::SetItemIndex(int index) {
   if (FItemIndex == index) return;
   FItemIndex = index;
   Invalidate();
-  if (index >= 0 && index < FItems.Count()) {
+  // Announced only to a screen reader that listens: asking for the interface without one
+  // would build it for nothing.
+  if (QAccessible::isActive() && index >= 0 && index < FItems.Count()) {
     QAccessibleEvent event(this, QAccessible::Selection);
     event.setChild(index);
     QAccessible::updateAccessibility(&event);
