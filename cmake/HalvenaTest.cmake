@@ -14,6 +14,8 @@ function(halvena_add_test name)
     set(main GTest::gtest_main)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock ${main})
+  # The shared helpers of tests/support, header only where the executable is Qt-free.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   # Parameterised suites name their cases with a name generator; the printed parameter (raw
   # bytes for a struct) stays out of the CTest name.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/ScratchFolder.h"
+
 namespace halvena {
 namespace {
 
@@ -26,22 +28,7 @@ TEST(QueryLines, EndAtCrLfOrCrLfAndStopAtNul) {
 }
 
 // A scratch folder that goes with the test.
-class QueryFileReading : public ::testing::Test {
- protected:
-  void SetUp() override {
-    FDir = std::filesystem::temp_directory_path() /
-           ("halvena-query-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(FDir);
-  }
-  void TearDown() override { std::filesystem::remove_all(FDir); }
-  std::string PathOf(const char* name) const { return (FDir / name).string(); }
-  void Write(const char* name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary) << bytes;
-  }
-
-  std::filesystem::path FDir;
-};
+class QueryFileReading : public test::ScratchFolderTest {};
 
 TEST_F(QueryFileReading, RegularFileGivesItsLines) {
   Write("qf.dat", "[0]\r\n1,1,9,9=Hart|\r\n");

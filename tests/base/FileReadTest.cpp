@@ -8,26 +8,13 @@
 #include <fstream>
 #include <string>
 
+#include "support/ScratchFolder.h"
+
 namespace halvena {
 namespace {
 
 // A scratch folder that goes with the test.
-class FileRead : public ::testing::Test {
- protected:
-  void SetUp() override {
-    FDir = std::filesystem::temp_directory_path() /
-           ("halvena-fileread-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(FDir);
-  }
-  void TearDown() override { std::filesystem::remove_all(FDir); }
-  std::string PathOf(const char* name) const { return (FDir / name).string(); }
-  void Write(const char* name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary) << bytes;
-  }
-
-  std::filesystem::path FDir;
-};
+class FileRead : public test::ScratchFolderTest {};
 
 TEST_F(FileRead, RegularFileWithinTheCapIsReadWhole) {
   Write("a.dat", std::string("x\0y", 3));
